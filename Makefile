@@ -1,0 +1,23 @@
+# The two commands of the README:
+#   make run    installs what is missing, builds Quorlin optimised and opens it
+#   make test   installs what is missing, builds everything and runs every test
+.PHONY: run test deps bench format
+
+deps:
+	@scripts/install-deps
+
+run: deps
+	cmake --preset release
+	cmake --build --preset release
+	@echo "Quorlin's window is not built yet: the engine and its tests are ('make test')."
+
+test: deps
+	scripts/run-tests
+
+bench: deps
+	cmake --preset release
+	cmake --build --preset release
+	scripts/run-benchmarks
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i

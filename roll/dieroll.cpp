@@ -1,0 +1,39 @@
+#include "roll/dieroll.h"
+
+#include "roll/rollstate.h"
+#include "runtime/error.h"
+#include "runtime/numbers.h"
+#include "runtime/random.h"
+
+#include <algorithm>
+
+namespace quorlin {
+
+std::u16string dieText(std::int16_t result)
+{
+    if (result == 100)
+        return u"00";
+    if (result >= 1 && result <= 9)
+        return u"0" + textOfInteger(result);
+    return textOfInteger(result);
+}
+
+std::u16string LanzarDado(const RollState& state, RandomSource& random)
+{
+    const std::u16string minimumText = state.text(Control::cmbMinimo);
+    const std::int16_t minimum
+        = isEmpty(minimumText) ? 1 : std::max<std::int16_t>(1, integerOfText(minimumText));
+    // The faces cannot change between draws: the roll runs to its end before the next event.
+    const std::int16_t faces = integerOfText(state.text(Control::cmbCaras));
+    if (faces < minimum)
+        throw Error(ErrorKind::UnreachableMinimum);
+
+    std::int32_t result = 0;
+    while (result < minimum) {
+        random.reseed();
+        result = drawFace(random, faces);
+    }
+    return dieText(static_cast<std::int16_t>(result));
+}
+
+} // namespace quorlin

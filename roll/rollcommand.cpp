@@ -1,0 +1,83 @@
+#include "roll/rollcommand.h"
+
+#include "roll/dieroll.h"
+#include "roll/rollstate.h"
+#include "runtime/checked.h"
+#include "runtime/numbers.h"
+
+namespace quorlin {
+
+namespace {
+
+    constexpr std::u16string_view lineEnd = u"\r\n";
+    constexpr std::u16string_view success = u"  ¡Exito!";
+    constexpr std::u16string_view failure = u"  ¡Fallo!";
+    constexpr std::u16string_view ruler = u"---------------------------------------------";
+    constexpr std::u16string_view indent = u"   ";
+
+    void throwSeries(RollState& state, RandomSource& random)
+    {
+        const std::u16string throws = state.text(Control::cmbTiradas);
+        if (isEmpty(throws) || !isNumeric(throws))
+            return;
+        const std::int16_t count = integerOfText(throws);
+        forEachChecked(1, count, [&](std::int16_t i) {
+            const std::u16string die = LanzarDado(state, random);
+            append(state, Control::txtResultado,
+                { u"Dado ", textOfInteger(i), u"  Resultado = ", die });
+            if (!isEmpty(state.text(Control::cmbDificultad)))
+                ComprobarExito(state, die);
+            else
+                append(state, Control::txtResultado, { lineEnd });
+        });
+    }
+
+    void characterSeries(RollState& state, RandomSource& random)
+    {
+        forEachChecked(1, 18, [&](std::int16_t i) {
+            const std::u16string die = LanzarDado(state, random);
+            switch (i) {
+            case 1:
+                state.setText(Control::txtResultado, std::u16string(indent) + die);
+                break;
+            case 7:
+                append(state, Control::txtResultado,
+                    { u"    Serie 1", lineEnd, ruler, lineEnd, indent, die });
+                break;
+            case 13:
+                append(state, Control::txtResultado,
+                    { u"    Serie 2", lineEnd, ruler, lineEnd, indent, die });
+                break;
+            case 18:
+                append(state, Control::txtResultado, { u"/", die, u"    Serie 3" });
+                break;
+            default:
+                append(state, Control::txtResultado, { u"/", die });
+                break;
+            }
+        });
+    }
+
+} // namespace
+
+void cmdTirar_Click(RollState& state, RandomSource& random)
+{
+    state.setText(Control::txtResultado, u"");
+    if (state.value(Control::chkPersonaje) != 0)
+        characterSeries(state, random);
+    else
+        throwSeries(state, random);
+}
+
+void ComprobarExito(RollState& state, std::u16string dieText)
+{
+    if (dieText == u"00") {
+        append(state, Control::txtResultado, { success, lineEnd });
+        return;
+    }
+    const std::int16_t value = integerOfText(dieText);
+    const std::int16_t difficulty = integerOfText(state.text(Control::cmbDificultad));
+    append(state, Control::txtResultado, { value < difficulty ? failure : success, lineEnd });
+}
+
+} // namespace quorlin

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace quorlin {
+
+class RandomSource;
+class RollState;
+
+/// The roll command: clears txtResultado, then writes the character series when chkPersonaje
+/// is not 0, and otherwise the numbered throw series of cmbTiradas throws, each judged against
+/// cmbDificultad when one is chosen. Throws nothing when cmbTiradas is empty or not numeric.
+/// An error stops it, leaving the report as far as it was written.
+void cmdTirar_Click(RollState& state, RandomSource& random);
+
+/// Appends the verdict of one die text against cmbDificultad, and a line end: "00" always
+/// succeeds; any other die text succeeds when its value reaches the difficulty.
+void ComprobarExito(RollState& state, std::u16string dieText);
+
+} // namespace quorlin

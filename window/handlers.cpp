@@ -1,0 +1,52 @@
+#include "window/handlers.h"
+
+#include "roll/rollstate.h"
+#include "runtime/checked.h"
+#include "runtime/host.h"
+#include "runtime/numbers.h"
+
+namespace quorlin {
+
+void Form_Load(RollState& state)
+{
+    state.setEnabled(Control::cmbMinimo, false);
+    state.setEnabled(Control::cmdTirar, false);
+    state.setText(Control::cmbTiradas, u"1");
+}
+
+void cmbCaras_Click(RollState& state)
+{
+    state.clearList(Control::cmbMinimo);
+    state.clearList(Control::cmbDificultad);
+    const std::u16string faces = state.text(Control::cmbCaras);
+    if (!isEmpty(faces)) {
+        const std::int16_t last = checkedSub(integerOfText(faces), 1);
+        forEachChecked(0, last, [&](std::int16_t i) {
+            const std::u16string item = textOfInteger(checkedAdd(i, 1));
+            state.insertItem(Control::cmbMinimo, item, i);
+            state.insertItem(Control::cmbDificultad, item, i);
+        });
+    }
+    state.setEnabled(Control::cmbMinimo, true);
+    state.setEnabled(Control::cmdTirar, true);
+}
+
+void cmbCaras_Change(RollState& state)
+{
+    if (!isEmpty(state.text(Control::cmbCaras)))
+        cmbCaras_Click(state);
+}
+
+void chkPersonaje_Click(RollState& state)
+{
+    const bool characterMode = state.value(Control::chkPersonaje) != 0;
+    state.setEnabled(Control::cmbDificultad, !characterMode);
+    state.setEnabled(Control::cmbTiradas, !characterMode);
+}
+
+void cmdSalir_Click(Host& host)
+{
+    host.endProgram();
+}
+
+} // namespace quorlin

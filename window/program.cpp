@@ -1,0 +1,64 @@
+#include "window/program.h"
+
+#include "roll/rollcommand.h"
+#include "runtime/error.h"
+#include "runtime/host.h"
+#include "window/handlers.h"
+
+namespace quorlin {
+
+Program::Program(RandomSource& random, Host& host)
+    : m_random(random)
+    , m_host(host)
+{
+    m_state.setEventSink([this](Control control, Event event) { dispatch(control, event); });
+}
+
+void Program::start()
+{
+    run([this] { Form_Load(m_state); });
+}
+
+void Program::dispatch(Control control, Event event)
+{
+    switch (control) {
+    case Control::cmbCaras:
+        if (event == Event::Click)
+            run([this] { cmbCaras_Click(m_state); });
+        else
+            run([this] { cmbCaras_Change(m_state); });
+        break;
+    case Control::chkPersonaje:
+        run([this] { chkPersonaje_Click(m_state); });
+        break;
+    case Control::cmdTirar:
+        run([this] { cmdTirar_Click(m_state, m_random); });
+        break;
+    case Control::cmdSalir:
+        run([this] {
+            m_ended = true;
+            cmdSalir_Click(m_host);
+        });
+        break;
+    case Control::cmbMinimo:
+    case Control::cmbDificultad:
+    case Control::cmbTiradas:
+    case Control::txtResultado:
+        break;
+    }
+}
+
+// The single point where every handler runs: an error stops the handler, keeps what it wrote,
+// and is reported; the program goes on.
+void Program::run(const std::function<void()>& handler)
+{
+    if (m_ended)
+        return;
+    try {
+        handler();
+    } catch (const Error& error) {
+        m_host.reportError(error);
+    }
+}
+
+} // namespace quorlin
