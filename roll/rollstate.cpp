@@ -40,10 +40,7 @@ namespace {
         return kind == Kind::EditableCombo || kind == Kind::DropDownList;
     }
 
-    bool hasText(Control control)
-    {
-        return hasList(control) || kindOf(control) == Kind::TextBox;
-    }
+    bool hasText(Control control) { return hasList(control) || kindOf(control) == Kind::TextBox; }
 
     void require(bool condition)
     {
@@ -111,10 +108,7 @@ int RollState::selectedIndex(Control control) const
     return entry(control).selected;
 }
 
-bool RollState::isEnabled(Control control) const
-{
-    return entry(control).enabled;
-}
+bool RollState::isEnabled(Control control) const { return entry(control).enabled; }
 
 int RollState::value(Control control) const
 {
@@ -174,9 +168,9 @@ bool RollState::chooseItem(Control control, int index)
 {
     require(hasList(control));
     Entry& e = entry(control);
-    require(index >= 0 && static_cast<std::size_t>(index) < e.items.size());
     if (!e.enabled)
         return false;
+    require(index >= 0 && static_cast<std::size_t>(index) < e.items.size());
     e.selected = index;
     if (kindOf(control) == Kind::EditableCombo)
         e.text = e.items[static_cast<std::size_t>(index)];

@@ -15,14 +15,8 @@ namespace {
 
 } // namespace
 
-std::int16_t checkedAdd(std::int16_t a, std::int16_t b)
-{
-    return narrow(int { a } + int { b });
-}
+std::int16_t checkedAdd(std::int16_t a, std::int16_t b) { return narrow(int { a } + int { b }); }
 
-std::int16_t checkedSub(std::int16_t a, std::int16_t b)
-{
-    return narrow(int { a } - int { b });
-}
+std::int16_t checkedSub(std::int16_t a, std::int16_t b) { return narrow(int { a } - int { b }); }
 
 } // namespace quorlin

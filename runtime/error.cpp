@@ -18,8 +18,7 @@ namespace {
             return { u"Error de tipo", u"Error de tipo: el texto no es un número.",
                 "Error de tipo: el texto no es un número." };
         case ErrorKind::Overflow:
-            return { u"Desbordamiento",
-                u"Desbordamiento: el número no está entre -32768 y 32767.",
+            return { u"Desbordamiento", u"Desbordamiento: el número no está entre -32768 y 32767.",
                 "Desbordamiento: el número no está entre -32768 y 32767." };
         case ErrorKind::ControlOperation:
             return { u"Error de control",
@@ -40,19 +39,10 @@ Error::Error(ErrorKind kind) noexcept
 {
 }
 
-const char* Error::what() const noexcept
-{
-    return textsOf(m_kind).messageUtf8;
-}
+const char* Error::what() const noexcept { return textsOf(m_kind).messageUtf8; }
 
-std::u16string errorTitle(ErrorKind kind)
-{
-    return textsOf(kind).title;
-}
+std::u16string errorTitle(ErrorKind kind) { return textsOf(kind).title; }
 
-std::u16string errorMessage(ErrorKind kind)
-{
-    return textsOf(kind).message;
-}
+std::u16string errorMessage(ErrorKind kind) { return textsOf(kind).message; }
 
 } // namespace quorlin

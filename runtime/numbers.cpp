@@ -102,7 +102,8 @@ namespace {
             for (std::size_t k = fractionStart + 1; k < number.digits.size(); ++k)
                 restNonZero = restNonZero || number.digits[k] != '0';
         }
-        const bool up = firstFractionDigit > 5 || (firstFractionDigit == 5 && (restNonZero || whole % 2 == 1));
+        const bool up = firstFractionDigit > 5
+            || (firstFractionDigit == 5 && (restNonZero || whole % 2 == 1));
         return whole + (up ? 1 : 0);
     }
 
@@ -125,10 +126,7 @@ std::int16_t integerOfText(std::u16string_view text)
     return static_cast<std::int16_t>(value);
 }
 
-bool isNumeric(std::u16string_view text)
-{
-    return parse(text).has_value();
-}
+bool isNumeric(std::u16string_view text) { return parse(text).has_value(); }
 
 std::u16string textOfInteger(std::int16_t value)
 {

@@ -26,9 +26,6 @@ bool isNumeric(std::u16string_view text);
 std::u16string textOfInteger(std::int16_t value);
 
 /// True only for "", compared character by character: a blank is not empty.
-inline bool isEmpty(std::u16string_view text)
-{
-    return text.empty();
-}
+inline bool isEmpty(std::u16string_view text) { return text.empty(); }
 
 } // namespace quorlin

@@ -15,10 +15,7 @@ namespace {
         return z ^ (z >> 31);
     }
 
-    std::uint64_t rotl(std::uint64_t x, int k)
-    {
-        return (x << k) | (x >> (64 - k));
-    }
+    std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
 
     std::uint64_t steadyNanoseconds()
     {
@@ -82,10 +79,7 @@ ScriptedRandom::ScriptedRandom(std::vector<std::uint64_t> words)
 
 void ScriptedRandom::reseed() { }
 
-std::uint64_t ScriptedRandom::next()
-{
-    return m_words[m_taken++ % m_words.size()];
-}
+std::uint64_t ScriptedRandom::next() { return m_words[m_taken++ % m_words.size()]; }
 
 std::int32_t drawFace(RandomSource& source, std::int32_t faces)
 {

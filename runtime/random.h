@@ -67,8 +67,7 @@ private:
 /// range >= 1. Word values that would bias the result are rejected and drawn again. Wide must be
 /// twice as wide as Word; nextWord() yields uniform Words.
 template <std::unsigned_integral Word, std::unsigned_integral Wide, typename NextWord>
-    requires(sizeof(Wide) == 2 * sizeof(Word))
-Word boundedDraw(NextWord&& nextWord, Word range)
+requires(sizeof(Wide) == 2 * sizeof(Word)) Word boundedDraw(NextWord&& nextWord, Word range)
 {
     constexpr unsigned bits = 8 * sizeof(Word);
     Wide product = Wide { nextWord() } * range;

@@ -1,1 +1,52 @@
+#include "runtime/checked.h"
+#include "runtime/error.h"
+
 #include <gtest/gtest.h>
+
+using namespace quorlin;
+
+namespace {
+
+ErrorKind kindOf(auto&& operation)
+{
+    try {
+        operation();
+    } catch (const Error& error) {
+        return error.kind();
+    }
+    ADD_FAILURE() << "no error raised";
+    return ErrorKind::ControlOperation;
+}
+
+TEST(CheckedArithmetic, RaisesOverflowAtTheLimits)
+{
+    EXPECT_EQ(checkedAdd(32766, 1), 32767);
+    EXPECT_EQ(checkedSub(-32767, 1), -32768);
+    EXPECT_EQ(kindOf([] { checkedAdd(32767, 1); }), ErrorKind::Overflow);
+    EXPECT_EQ(kindOf([] { checkedSub(-32768, 1); }), ErrorKind::Overflow);
+    EXPECT_EQ(kindOf([] { checkedSub(0, -32768); }), ErrorKind::Overflow);
+}
+
+TEST(CheckedLoop, StepsAfterTheLastPassToo)
+{
+    int passes = 0;
+    std::int16_t lastSeen = 0;
+    EXPECT_EQ(kindOf([&] {
+        forEachChecked(32760, 32767, [&](std::int16_t i) {
+            ++passes;
+            lastSeen = i;
+        });
+    }),
+        ErrorKind::Overflow);
+    EXPECT_EQ(passes, 8);
+    EXPECT_EQ(lastSeen, 32767);
+}
+
+TEST(CheckedLoop, RunsNothingWhenTheBoundIsBelowTheStart)
+{
+    int passes = 0;
+    forEachChecked(0, -1, [&](std::int16_t) { ++passes; });
+    EXPECT_EQ(passes, 0);
+}
+
+} // namespace

@@ -1,1 +1,142 @@
+#include "testsupport.h"
+
+#include "roll/dieroll.h"
+#include "roll/rollstate.h"
+#include "runtime/numbers.h"
+#include "runtime/random.h"
+
 #include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+using namespace quorlin;
+using namespace quorlin::testing;
+
+namespace {
+
+std::uint64_t frozenClock() { return 42; }
+
+class BoundedDrawExhaustive : public ::testing::TestWithParam<std::uint16_t>
+{
+};
+
+// Every 16-bit word offered once as the first try: each result must be reached by exactly as
+// many accepted words as every other, and the rejected words are exactly 2^16 mod faces.
+TEST_P(BoundedDrawExhaustive, EveryResultEquallyOften)
+{
+    const std::uint16_t faces = GetParam();
+    std::vector<int> counts(faces, 0);
+    int rejected = 0;
+    for (std::uint32_t word = 0; word <= 0xFFFF; ++word) {
+        int calls = 0;
+        const auto result = boundedDraw<std::uint16_t, std::uint32_t>(
+            [&]() -> std::uint16_t {
+                // A retry gets a word from the middle of result 0's share, which is accepted.
+                return ++calls == 1 ? static_cast<std::uint16_t>(word)
+                                    : static_cast<std::uint16_t>(0x8000 / faces);
+            },
+            faces);
+        ASSERT_LT(result, faces);
+        if (calls == 1)
+            ++counts[result];
+        else
+            ++rejected;
+    }
+    EXPECT_EQ(rejected, 0x10000 % faces);
+    for (int face = 0; face < faces; ++face)
+        EXPECT_EQ(counts[face], 0x10000 / faces) << "result " << face;
+}
+
+INSTANTIATE_TEST_SUITE_P(Faces, BoundedDrawExhaustive,
+    ::testing::Values(4, 6, 7, 8, 10, 12, 13, 20, 100),
+    [](const auto& info) { return "d" + std::to_string(info.param); });
+
+struct ChiSquareCase
+{
+    friend void PrintTo(const ChiSquareCase& c, std::ostream* out)
+    {
+        *out << "d" << c.faces << " from " << c.minimum;
+    }
+    int faces;
+    int minimum;
+    int draws;
+    double criticalValue; ///< For alpha = 1e-6 and faces - minimum degrees of freedom.
+};
+
+class DieFairness : public ::testing::TestWithParam<ChiSquareCase>
+{
+};
+
+// The whole roll, reseeds included, with a pinned generator and a frozen clock: the accepted
+// results must be uniform over minimum .. faces.
+TEST_P(DieFairness, PassesChiSquare)
+{
+    const auto& c = GetParam();
+    SystemRandom random(20261207, frozenClock);
+    const RollState state = handSetState(textOfInteger(static_cast<std::int16_t>(c.faces)),
+        textOfInteger(static_cast<std::int16_t>(c.minimum)), u"");
+    std::map<int, int> counts;
+    for (int i = 0; i < c.draws; ++i) {
+        const std::u16string text = LanzarDado(state, random);
+        ++counts[text == u"00" ? 100 : std::stoi(std::string(text.begin(), text.end()))];
+    }
+    const int sides = c.faces - c.minimum + 1;
+    ASSERT_EQ(static_cast<int>(counts.size()), sides) << "some face never came up";
+    EXPECT_EQ(counts.begin()->first, c.minimum);
+    EXPECT_EQ(counts.rbegin()->first, c.faces);
+    const double expected = static_cast<double>(c.draws) / sides;
+    double chiSquare = 0;
+    for (const auto& [face, count] : counts)
+        chiSquare += (count - expected) * (count - expected) / expected;
+    EXPECT_LT(chiSquare, c.criticalValue);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dice, DieFairness,
+    ::testing::Values(ChiSquareCase { 6, 1, 60000, 35.9 }, ChiSquareCase { 20, 1, 100000, 63.7 },
+        ChiSquareCase { 100, 1, 200000, 180.8 }, ChiSquareCase { 20, 15, 60000, 35.9 }),
+    [](const auto& info) {
+        return "d" + std::to_string(info.param.faces) + "Minimum"
+            + std::to_string(info.param.minimum);
+    });
+
+TEST(SystemRandom, ReseedsWithinOneClockTickNeverRepeat)
+{
+    SystemRandom random(7, frozenClock);
+    std::set<std::uint64_t> seen;
+    for (int i = 0; i < 10000; ++i) {
+        random.reseed();
+        seen.insert(random.next());
+    }
+    EXPECT_EQ(seen.size(), 10000u);
+}
+
+TEST(SystemRandom, PinnedSeedAndClockRepeatTheirSequence)
+{
+    SystemRandom first(99, frozenClock);
+    SystemRandom second(99, frozenClock);
+    SystemRandom other(100, frozenClock);
+    bool differs = false;
+    for (int i = 0; i < 100; ++i) {
+        first.reseed();
+        second.reseed();
+        other.reseed();
+        const auto word = first.next();
+        EXPECT_EQ(word, second.next());
+        differs = differs || word != other.next();
+    }
+    EXPECT_TRUE(differs);
+}
+
+TEST(WordForDraw, GivesEachFaceOnTheFirstTry)
+{
+    for (int faces : { 1, 2, 6, 20, 100, 32767 }) {
+        for (int face = 1; face <= faces; ++face) {
+            ScriptedRandom random({ wordForDraw(face, faces) });
+            ASSERT_EQ(drawFace(random, faces), face) << "d" << faces;
+            ASSERT_EQ(random.taken(), 1u);
+        }
+    }
+}
+
+} // namespace

@@ -44,9 +44,6 @@ void chkPersonaje_Click(RollState& state)
     state.setEnabled(Control::cmbTiradas, !characterMode);
 }
 
-void cmdSalir_Click(Host& host)
-{
-    host.endProgram();
-}
+void cmdSalir_Click(Host& host) { host.endProgram(); }
 
 } // namespace quorlin
