@@ -48,11 +48,6 @@ namespace {
             throw Error(ErrorKind::ControlOperation);
     }
 
-    std::vector<std::u16string> numberItems(std::initializer_list<const char16_t*> texts)
-    {
-        return { texts.begin(), texts.end() };
-    }
-
 } // namespace
 
 std::string_view controlName(Control control)
@@ -72,9 +67,9 @@ std::string_view controlName(Control control)
 
 RollState::RollState()
 {
-    entry(Control::cmbCaras).items = numberItems({ u"4", u"6", u"8", u"10", u"12", u"20", u"100" });
+    entry(Control::cmbCaras).items = ItemList({ u"4", u"6", u"8", u"10", u"12", u"20", u"100" });
     entry(Control::cmbTiradas).items
-        = numberItems({ u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10" });
+        = ItemList({ u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10" });
 }
 
 const RollState::Entry& RollState::entry(Control control) const
@@ -92,11 +87,12 @@ std::u16string RollState::text(Control control) const
     require(hasText(control));
     const Entry& e = entry(control);
     if (kindOf(control) == Kind::DropDownList)
-        return e.selected < 0 ? std::u16string() : e.items[static_cast<std::size_t>(e.selected)];
+        return e.selected < 0 ? std::u16string()
+                              : std::u16string(e.items[static_cast<std::size_t>(e.selected)]);
     return e.text;
 }
 
-const std::vector<std::u16string>& RollState::items(Control control) const
+const ItemList& RollState::items(Control control) const
 {
     require(hasList(control));
     return entry(control).items;
@@ -121,14 +117,8 @@ void RollState::setText(Control control, std::u16string text)
     require(hasText(control));
     Entry& e = entry(control);
     if (kindOf(control) == Kind::DropDownList) {
-        int found = -1;
-        if (!text.empty()) {
-            for (std::size_t i = 0; i < e.items.size() && found < 0; ++i) {
-                if (e.items[i] == text)
-                    found = static_cast<int>(i);
-            }
-            require(found >= 0);
-        }
+        const int found = text.empty() ? -1 : e.items.indexOf(text);
+        require(text.empty() || found >= 0);
         e.selected = found;
     } else {
         e.text = std::move(text);
@@ -147,12 +137,12 @@ void RollState::clearList(Control control)
     notify(control, StateChange::Kind::Cleared);
 }
 
-void RollState::insertItem(Control control, std::u16string item, int position)
+void RollState::insertItem(Control control, std::u16string_view item, int position)
 {
     require(hasList(control));
     Entry& e = entry(control);
     require(position >= 0 && static_cast<std::size_t>(position) <= e.items.size());
-    e.items.insert(e.items.begin() + position, std::move(item));
+    e.items.insert(static_cast<std::size_t>(position), item);
     if (e.selected >= position)
         ++e.selected;
     notify(control, StateChange::Kind::Inserted, position);
@@ -173,7 +163,7 @@ bool RollState::chooseItem(Control control, int index)
     require(index >= 0 && static_cast<std::size_t>(index) < e.items.size());
     e.selected = index;
     if (kindOf(control) == Kind::EditableCombo)
-        e.text = e.items[static_cast<std::size_t>(index)];
+        e.text = std::u16string(e.items[static_cast<std::size_t>(index)]);
     raise(control, Event::Click);
     return true;
 }

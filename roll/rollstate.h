@@ -1,5 +1,7 @@
 #pragma once
 
+#include "roll/itemlist.h"
+
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -71,7 +73,7 @@ public:
 
     /// The entry's text: a drop-down list's selected item, or "" while none is selected.
     std::u16string text(Control control) const;
-    const std::vector<std::u16string>& items(Control control) const;
+    const ItemList& items(Control control) const;
     /// The selected item of a list, or -1.
     int selectedIndex(Control control) const;
     bool isEnabled(Control control) const;
@@ -81,7 +83,7 @@ public:
     /// For a drop-down list, selects the item with exactly this text ("" selects none).
     void setText(Control control, std::u16string text);
     void clearList(Control control);
-    void insertItem(Control control, std::u16string item, int position);
+    void insertItem(Control control, std::u16string_view item, int position);
     void setEnabled(Control control, bool enabled);
 
     /// Picks item index of a list; raises Click.
@@ -99,7 +101,7 @@ private:
     struct Entry
     {
         std::u16string text;
-        std::vector<std::u16string> items;
+        ItemList items;
         int selected = -1;
         int value = 0;
         bool enabled = true;

@@ -4,11 +4,26 @@
 
 namespace quorlin {
 
+/// Raises ErrorKind::Overflow.
+[[noreturn]] void raiseOverflow();
+
 /// a + b; raises ErrorKind::Overflow when the sum leaves -32768..32767.
-std::int16_t checkedAdd(std::int16_t a, std::int16_t b);
+inline std::int16_t checkedAdd(std::int16_t a, std::int16_t b)
+{
+    const int sum = int { a } + int { b };
+    if (sum < INT16_MIN || sum > INT16_MAX)
+        raiseOverflow();
+    return static_cast<std::int16_t>(sum);
+}
 
 /// a - b; raises ErrorKind::Overflow when the difference leaves -32768..32767.
-std::int16_t checkedSub(std::int16_t a, std::int16_t b);
+inline std::int16_t checkedSub(std::int16_t a, std::int16_t b)
+{
+    const int difference = int { a } - int { b };
+    if (difference < INT16_MIN || difference > INT16_MAX)
+        raiseOverflow();
+    return static_cast<std::int16_t>(difference);
+}
 
 /// Runs body(i) for i = first .. last on a 16-bit counter that is stepped, and checked, after
 /// every pass, the last one included: a last of 32767 raises ErrorKind::Overflow after its pass.

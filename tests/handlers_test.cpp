@@ -50,7 +50,7 @@ protected:
                 EXPECT_EQ(state.text(e.control), e.text);
             }
             if (hasList(e.control)) {
-                EXPECT_EQ(state.items(e.control), e.items);
+                EXPECT_EQ(state.items(e.control).toVector(), e.items);
                 if (e.control != Control::cmbCaras) {
                     EXPECT_EQ(state.selectedIndex(e.control), e.text.empty() ? -1 : 0);
                 }
@@ -61,9 +61,8 @@ protected:
 
     void chooseFaces(const std::u16string& faces)
     {
-        const auto& items = state.items(Control::cmbCaras);
-        const auto at = std::find(items.begin(), items.end(), faces) - items.begin();
-        ASSERT_TRUE(state.chooseItem(Control::cmbCaras, static_cast<int>(at)));
+        ASSERT_TRUE(
+            state.chooseItem(Control::cmbCaras, state.items(Control::cmbCaras).indexOf(faces)));
     }
 
     void type(std::u16string_view keys)
@@ -178,7 +177,7 @@ TEST_P(TypedFaces, ReportErrorsAndGoOn)
     EXPECT_EQ(host.reported, c.reportedByRoll);
     EXPECT_EQ(host.endRequests, 0);
     chooseFaces(u"6");
-    EXPECT_EQ(state.items(Control::cmbMinimo), oneTo(6));
+    EXPECT_EQ(state.items(Control::cmbMinimo).toVector(), oneTo(6));
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, TypedFaces,

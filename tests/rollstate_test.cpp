@@ -34,7 +34,8 @@ TEST(RollState, InsertingBeforeTheSelectionKeepsItsText)
     state.setText(Control::cmbDificultad, u"5");
     state.insertItem(Control::cmbDificultad, u"4", 0);
     EXPECT_EQ(state.text(Control::cmbDificultad), u"5");
-    EXPECT_EQ(state.items(Control::cmbDificultad), (std::vector<std::u16string> { u"4", u"5" }));
+    EXPECT_EQ(state.items(Control::cmbDificultad).toVector(),
+        (std::vector<std::u16string> { u"4", u"5" }));
 }
 
 struct MisuseCase

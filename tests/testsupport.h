@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -49,8 +48,7 @@ inline ScriptedRandom scriptedDraws(const std::vector<int>& results, int faces)
 /// not one of its items yet: the hand-set lists of a state built without its handlers.
 inline void select(RollState& state, Control list, std::u16string text)
 {
-    const auto& items = state.items(list);
-    if (std::find(items.begin(), items.end(), text) == items.end()) {
+    if (state.items(list).indexOf(text) < 0) {
         state.clearList(list);
         state.insertItem(list, text, 0);
     }
