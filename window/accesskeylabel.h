@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+
+#include <functional>
+
+namespace quorlin {
+
+/// A label whose access key ("&" in its caption, drawn underlined) runs an action chosen by the
+/// window, worked out when the key is pressed rather than fixed to one buddy control.
+class AccessKeyLabel final : public QLabel
+{
+public:
+    using Action = std::function<void()>;
+
+    AccessKeyLabel(const QString& caption, QWidget* parent);
+
+    void setAction(Action action) { m_action = std::move(action); }
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    Action m_action;
+};
+
+} // namespace quorlin

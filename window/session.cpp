@@ -1,0 +1,22 @@
+#include "window/session.h"
+
+#include "window/frmtirardados.h"
+
+namespace quorlin {
+
+Session::Session(RandomSource& random)
+    : m_program(random, m_host)
+    , m_window(std::make_unique<FrmTirarDados>(m_program, m_host))
+{
+    m_host.setWindow(m_window.get());
+}
+
+Session::~Session() = default;
+
+void Session::start()
+{
+    m_program.start();
+    m_window->show();
+}
+
+} // namespace quorlin

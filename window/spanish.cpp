@@ -1,0 +1,22 @@
+#include "window/spanish.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace quorlin {
+
+bool installSpanish(QCoreApplication& application)
+{
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    auto* translator = new QTranslator(&application);
+    if (!translator->load(
+            QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
+} // namespace quorlin

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "runtime/host.h"
+
+class QWidget;
+
+namespace quorlin {
+
+/// The host of the real program: the error report is a Spanish message box over the window,
+/// and the end hides the window and makes the event loop return 0.
+class WindowHost final : public Host
+{
+public:
+    /// The window that reports stand over and that the end hides; may be null.
+    void setWindow(QWidget* window) { m_window = window; }
+
+    /// Hides the window at once and asks the running event loop to return 0. Later events reach
+    /// no handler: Program stops dispatching first.
+    void endProgram() override;
+
+    /// Shows a modal warning, titled and worded by the error's kind, and returns once the user
+    /// has closed it; nothing of the window changes.
+    void reportError(const Error& error) override;
+
+    /// True once endProgram() has run, so that a caller can skip an event loop it would never
+    /// leave.
+    bool hasEnded() const { return m_ended; }
+
+private:
+    QWidget* m_window = nullptr;
+    bool m_ended = false;
+};
+
+} // namespace quorlin
