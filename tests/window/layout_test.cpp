@@ -1,0 +1,221 @@
+#include "windowtest.h"
+
+#include "window/spanish.h"
+
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+using namespace quorlin;
+using namespace quorlin::test;
+using namespace Qt::StringLiterals;
+
+class LayoutTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controls_data();
+    void controls();
+    void clientAreaAndFont();
+    void listsAtBuild();
+    void programOperationsReachTheirControls();
+};
+
+void LayoutTest::controls_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<QString>("accessibleName");
+
+    const QString window = u"frm_TirarDados"_s;
+    const QString frame = u"FrameDatos"_s;
+    // Pixels: each designed twips value divided by 15 and rounded to the nearest.
+    QTest::newRow("FrameDatos 0,0 2676x2076")
+        << "frame" << window << u"Configuración del Dado"_s << QRect(0, 0, 178, 138) << "";
+    QTest::newRow("Label1 144,360 1188x288")
+        << "label" << frame << u"&Caras del Dado"_s << QRect(10, 24, 79, 19) << "";
+    QTest::newRow("cmbCaras 1704,315 690x288")
+        << "editable combo" << frame << "" << QRect(114, 21, 46, 19) << "Caras del Dado";
+    QTest::newRow("Label2 144,720 1188x288")
+        << "label" << frame << u"Tirada &Mínima"_s << QRect(10, 48, 79, 19) << "";
+    QTest::newRow("cmbMinimo 1704,675 690x288")
+        << "list" << frame << "" << QRect(114, 45, 46, 19) << u"Tirada Mínima"_s;
+    QTest::newRow("Label3 180,1116 1188x288")
+        << "label" << frame << "&Dificultad" << QRect(12, 74, 79, 19) << "";
+    QTest::newRow("cmbDificultad 1692,1044 690x288")
+        << "list" << frame << "" << QRect(113, 70, 46, 19) << "Dificultad";
+    QTest::newRow("Label4 180,1476 1188x216")
+        << "label" << frame << "&Numero tiradas" << QRect(12, 98, 79, 14) << "";
+    QTest::newRow("cmbTiradas 1692,1404 690x288")
+        << "list" << frame << "" << QRect(113, 94, 46, 19) << "Numero tiradas";
+    QTest::newRow("chkPersonaje 180,1800 1956x192")
+        << "check box" << frame << "Generar personaje" << QRect(12, 120, 130, 13) << "";
+    QTest::newRow("txtResultado 0,2088 2676x1416")
+        << "text box" << window << "" << QRect(0, 139, 178, 94) << "Resultado de la tirada";
+    QTest::newRow("cmdTirar 0,3528 1320x330")
+        << "button" << window << "Tirar &Dados" << QRect(0, 235, 88, 22) << "";
+    QTest::newRow("cmdSalir 1332,3528 1356x330")
+        << "button" << window << "&Salir" << QRect(89, 235, 90, 22) << "";
+}
+
+// Place, size, kind and caption of each control; a caption must fit its designed width.
+void LayoutTest::controls()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, container);
+    QFETCH(QString, caption);
+    QFETCH(QRect, pixels);
+    QFETCH(QString, accessibleName);
+
+    Running running;
+    const QString name = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 0, 0);
+    QWidget* widget = running.find(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    QCOMPARE(widget->geometry(), pixels);
+    QCOMPARE(widget->font(), FrmTirarDados::designFont());
+    QCOMPARE(widget->accessibleName(), accessibleName);
+
+    // The width the caption's own text may take, once the control's chrome is set aside.
+    int room = pixels.width();
+    QString shown;
+    if (kind == u"frame") {
+        auto* frame = qobject_cast<QGroupBox*>(widget);
+        QVERIFY(frame);
+        shown = frame->title();
+    } else if (kind == u"label") {
+        auto* label = qobject_cast<QLabel*>(widget);
+        QVERIFY(label);
+        shown = label->text();
+    } else if (kind == u"editable combo" || kind == u"list") {
+        auto* combo = qobject_cast<QComboBox*>(widget);
+        QVERIFY(combo);
+        QCOMPARE(combo->isEditable(), kind == u"editable combo");
+    } else if (kind == u"text box") {
+        auto* box = qobject_cast<QPlainTextEdit*>(widget);
+        QVERIFY(box);
+        QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QVERIFY(box->tabChangesFocus());
+        QVERIFY(!box->isReadOnly());
+    } else if (kind == u"check box") {
+        auto* check = qobject_cast<QCheckBox*>(widget);
+        QVERIFY(check);
+        shown = check->text();
+        const QStyle* style = check->style();
+        room -= style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check)
+            + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, check);
+    } else if (kind == u"button") {
+        auto* button = qobject_cast<QPushButton*>(widget);
+        QVERIFY(button);
+        QVERIFY(!button->isDefault());
+        shown = button->text();
+        room -= 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    } else {
+        QFAIL("unknown kind");
+    }
+    QCOMPARE(shown, caption);
+    const int needed
+        = QFontMetrics(widget->font()).horizontalAdvance(QString(caption).remove(u'&'));
+    QVERIFY2(needed <= room, qPrintable(u"%1 px for %2 px"_s.arg(needed).arg(room)));
+}
+
+void LayoutTest::clientAreaAndFont()
+{
+    Running running;
+    FrmTirarDados& window = running.window();
+    QCOMPARE(window.objectName(), u"frm_TirarDados"_s);
+    QCOMPARE(window.windowTitle(), u"Quorlin"_s);
+    // 2688 x 3876 twips are 179.2 x 258.4 pixels, rounded to the nearest.
+    QCOMPARE(window.size(), QSize(179, 258));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(window.isWindow());
+    QCOMPARE(window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size()
+            + running.find(u"FrameDatos"_s)
+                  ->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)
+                  .size(),
+        13);
+
+    const QFontInfo font(window.font());
+    QCOMPARE(font.family(), u"DejaVu Sans Condensed"_s);
+    QCOMPARE(font.pointSize(), 8);
+
+    const QPixmap icon = window.windowIcon().pixmap(32, 32);
+    QCOMPARE(icon.size(), QSize(32, 32));
+    const QImage image = icon.toImage();
+    QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
+    QCOMPARE(image.pixelColor(20, 20), QColor(Qt::white));
+}
+
+void LayoutTest::listsAtBuild()
+{
+    ScriptedRandom random({ wordForDraw(1, 4) });
+    Session built(random);
+    auto items = [&](const char* name) {
+        QStringList texts;
+        auto* combo = built.window().findChild<QComboBox*>(QLatin1String(name));
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+        return texts << u"selected %1"_s.arg(combo->currentIndex()) << combo->currentText();
+    };
+    QCOMPARE(items("cmbCaras"),
+        QStringList({ "4", "6", "8", "10", "12", "20", "100", "selected -1", "" }));
+    QCOMPARE(items("cmbTiradas"),
+        QStringList({ "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "selected -1", "" }));
+    QCOMPARE(items("cmbMinimo"), QStringList({ "selected -1", "" }));
+    QCOMPARE(items("cmbDificultad"), QStringList({ "selected -1", "" }));
+    for (QWidget* widget : built.window().findChildren<QWidget*>())
+        QVERIFY2(widget->isEnabled(), qPrintable(widget->objectName()));
+
+    built.start();
+    QCOMPARE(items("cmbTiradas").mid(10), QStringList({ "selected 0", "1" }));
+    QVERIFY(!built.window().findChild<QWidget*>(u"cmbMinimo"_s)->isEnabled());
+    QVERIFY(!built.window().findChild<QWidget*>(u"cmdTirar"_s)->isEnabled());
+}
+
+// A program operation shows at once and raises nothing back: a result box that echoed its text
+// would store "a\nb" as "a\r\nb".
+void LayoutTest::programOperationsReachTheirControls()
+{
+    Running running;
+    RollState& state = running.state();
+    QComboBox* dificultad = running.combo(u"cmbDificultad"_s);
+
+    state.insertItem(Control::cmbDificultad, u"7", 0);
+    QCOMPARE(dificultad->count(), 1);
+    QCOMPARE(dificultad->currentIndex(), -1);
+    state.insertItem(Control::cmbDificultad, u"5", 0);
+    QCOMPARE(dificultad->itemText(0), u"5"_s);
+    state.setText(Control::cmbDificultad, u"7");
+    QCOMPARE(dificultad->currentText(), u"7"_s);
+    state.insertItem(Control::cmbDificultad, u"3", 0);
+    QCOMPARE(dificultad->currentText(), u"7"_s);
+    QCOMPARE(state.text(Control::cmbDificultad), u"7");
+    state.clearList(Control::cmbDificultad);
+    QCOMPARE(dificultad->count(), 0);
+    QCOMPARE(dificultad->currentText(), QString());
+
+    state.setEnabled(Control::cmbTiradas, false);
+    QVERIFY(!running.find(u"cmbTiradas"_s)->isEnabled());
+
+    state.setText(Control::txtResultado, u"a\nb");
+    QCOMPARE(running.find<QPlainTextEdit>(u"txtResultado"_s)->toPlainText(), u"a\nb"_s);
+    QCOMPARE(state.text(Control::txtResultado), u"a\nb");
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    installSpanish(application);
+    LayoutTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "layout_test.moc"
