@@ -9,7 +9,7 @@ deps:
 run: deps
 	cmake --preset release
 	cmake --build --preset release
-	@echo "Quorlin's window is not built yet: the engine and its tests are ('make test')."
+	build/release/window/quorlin
 
 test: deps
 	scripts/run-tests
