@@ -5,6 +5,29 @@
 
 namespace quorlin::tools {
 
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool underAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool underAddressSanitizer = true;
+#else
+inline constexpr bool underAddressSanitizer = false;
+#endif
+#else
+inline constexpr bool underAddressSanitizer = false;
+#endif
+
+/// True when growth of resident memory says something about leaks: AddressSanitizer keeps freed
+/// blocks in quarantine, so under it resident memory grows whatever the program does.
+inline bool memoryGrowthMeans(const char* tool)
+{
+    if (underAddressSanitizer)
+        std::printf("%s: memory growth not judged under AddressSanitizer (its quarantine holds "
+                    "freed memory); leaks are LeakSanitizer's to report\n",
+            tool);
+    return !underAddressSanitizer;
+}
+
 /// The process's resident memory from /proc/self/status, in KiB; 0 where it cannot be read.
 struct Memory
 {

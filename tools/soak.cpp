@@ -115,10 +115,13 @@ int main(int argc, char* argv[])
         ok = false;
     }
     const long growth = end.residentKiB - afterWarmUp.residentKiB;
-    if (growth > allowedGrowthKiB) {
+    if (growth > allowedGrowthKiB && tools::memoryGrowthMeans("quorlin_soak")) {
         std::printf("FAIL: resident memory grew by %ld KiB after the warm-up\n", growth);
         ok = false;
     }
-    std::printf("%s\n", ok ? "memory flat, program alive" : "soak FAILED");
+    std::printf("%s\n",
+        !ok                                ? "soak FAILED"
+            : tools::underAddressSanitizer ? "program alive"
+                                           : "memory flat, program alive");
     return ok ? 0 : 1;
 }
