@@ -17,9 +17,6 @@ namespace {
         std::int64_t pointPosition = 0;
     };
 
-    // Far beyond any exponent that matters, small enough never to overflow in the sums below.
-    constexpr std::int64_t exponentCap = 1'000'000;
-
     bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
     bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
@@ -62,6 +59,9 @@ namespace {
         if (mantissaDigits == 0)
             return std::nullopt;
 
+        // Beyond every digit position the text itself can hold: a larger exponent decides zero
+        // or overflow alone, and the sums below cannot overflow.
+        const auto exponentCap = static_cast<std::int64_t>(end) + 10;
         std::int64_t exponent = 0;
         if (i < end && (text[i] == u'e' || text[i] == u'E')) {
             ++i;

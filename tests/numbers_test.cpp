@@ -88,6 +88,14 @@ INSTANTIATE_TEST_SUITE_P(Grammar, IntegerOfText,
         ConversionCase { "EnormousExponent", u"1e999999999999", std::nullopt, overflow }),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Exponents as long as the text itself must still be weighed against every digit.
+TEST(IntegerOfText, HugeTextsKeepTheirValue)
+{
+    const std::u16string zeros(1'000'010, u'0');
+    EXPECT_EQ(integerOfText(u"1" + zeros + u"e-1000009"), 10);
+    EXPECT_EQ(integerOfText(u"0." + zeros + u"1e1000012"), 10);
+}
+
 TEST(TextOfInteger, IsPlainDecimal)
 {
     EXPECT_EQ(textOfInteger(7), u"7");
