@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -59,6 +60,23 @@ namespace {
         return shown.replace(u'\n', u"\r\n"_s).toStdU16String();
     }
 
+    // A drop-down list opens as a list below its field, as tall as ten items. Some styles open a
+    // menu over the field instead, as tall as all the items and as wide as the widest, which
+    // measures every one of up to 32767 items on each opening.
+    class DropDownStyle final : public QProxyStyle
+    {
+    public:
+        using QProxyStyle::QProxyStyle;
+
+        int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+            QStyleHintReturn* returnData) const override
+        {
+            if (hint == QStyle::SH_ComboBox_Popup)
+                return 0;
+            return QProxyStyle::styleHint(hint, option, widget, returnData);
+        }
+    };
+
 } // namespace
 
 FrmTirarDados::FrmTirarDados(Program& program, Host& host, QWidget* parent)
@@ -71,6 +89,8 @@ FrmTirarDados::FrmTirarDados(Program& program, Host& host, QWidget* parent)
     setWindowIcon(quorlinIcon());
     setFont(designFont());
     setFixedSize(pixelsOfTwips(2688), pixelsOfTwips(3876));
+    m_dropDownStyle = new DropDownStyle;
+    m_dropDownStyle->setParent(this);
 
     auto* frame = new QGroupBox(u"Configuración del Dado"_s, this);
     place(frame, u"FrameDatos"_s, { 0, 0, 2676, 2076 });
@@ -172,8 +192,10 @@ void FrmTirarDados::closeEvent(QCloseEvent* event)
 QComboBox* FrmTirarDados::makeCombo(Control control, AccessKeyLabel* label)
 {
     auto* combo = new QComboBox(label->parentWidget());
+    combo->setStyle(m_dropDownStyle);
     const bool editable = control == Control::cmbCaras;
-    combo->setEditable(editable);
+    if (editable)
+        combo->setEditable(true);
     auto* model = new RollListModel(m_program.state(), control, combo);
     combo->setModel(model);
     m_models[static_cast<std::size_t>(control)] = model;
@@ -207,20 +229,29 @@ void FrmTirarDados::bindUserOperations()
     RollState& state = m_program.state();
     for (Control control :
         { Control::cmbCaras, Control::cmbMinimo, Control::cmbDificultad, Control::cmbTiradas }) {
-        connect(combo(control), &QComboBox::activated, this,
-            [&state, control](int index) { state.chooseItem(control, index); });
+        connect(combo(control), &QComboBox::activated, this, [this, &state, control](int index) {
+            state.chooseItem(control, index);
+            showPendingRows();
+        });
     }
-    connect(m_cmbCaras->lineEdit(), &QLineEdit::textEdited, this, [&state](const QString& text) {
-        state.editField(Control::cmbCaras, text.toStdU16String());
+    connect(
+        m_cmbCaras->lineEdit(), &QLineEdit::textEdited, this, [this, &state](const QString& text) {
+            state.editField(Control::cmbCaras, text.toStdU16String());
+            showPendingRows();
+        });
+    connect(m_chkPersonaje, &QCheckBox::clicked, this, [this, &state](bool checked) {
+        state.setValue(Control::chkPersonaje, checked ? 1 : 0);
+        showPendingRows();
     });
-    connect(m_chkPersonaje, &QCheckBox::clicked, this,
-        [&state](bool checked) { state.setValue(Control::chkPersonaje, checked ? 1 : 0); });
     connect(m_txtResultado, &QPlainTextEdit::textChanged, this, [this, &state] {
         state.editText(Control::txtResultado, storedText(m_txtResultado->toPlainText()));
     });
     for (Control control : { Control::cmdTirar, Control::cmdSalir }) {
         connect(static_cast<QPushButton*>(widget(control)), &QPushButton::clicked, this,
-            [&state, control] { state.press(control); });
+            [this, &state, control] {
+                state.press(control);
+                showPendingRows();
+            });
     }
 }
 
@@ -228,6 +259,7 @@ void FrmTirarDados::apply(const StateChange& change)
 {
     switch (change.kind) {
     case StateChange::Kind::Text:
+        showPendingRows(change.control);
         showText(change.control);
         break;
     case StateChange::Kind::Cleared:
@@ -236,12 +268,32 @@ void FrmTirarDados::apply(const StateChange& change)
         break;
     case StateChange::Kind::Inserted:
         model(change.control)->rowInserted(change.position);
-        showSelection(change.control);
+        // A program that drives RollState without a user operation still gets its views told,
+        // once the event loop runs again.
+        if (!m_rowsPending) {
+            m_rowsPending = true;
+            QMetaObject::invokeMethod(
+                this, [this] { showPendingRows(); }, Qt::QueuedConnection);
+        }
         break;
     case StateChange::Kind::Enabled:
         widget(change.control)->setEnabled(m_program.state().isEnabled(change.control));
         break;
     }
+}
+
+void FrmTirarDados::showPendingRows()
+{
+    m_rowsPending = false;
+    for (Control control :
+        { Control::cmbCaras, Control::cmbMinimo, Control::cmbDificultad, Control::cmbTiradas })
+        showPendingRows(control);
+}
+
+void FrmTirarDados::showPendingRows(Control control)
+{
+    if (RollListModel* list = model(control); list && list->showPendingRows())
+        showSelection(control);
 }
 
 void FrmTirarDados::showText(Control control)

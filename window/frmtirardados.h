@@ -10,6 +10,7 @@ class QCheckBox;
 class QComboBox;
 class QPlainTextEdit;
 class QPushButton;
+class QStyle;
 
 namespace quorlin {
 
@@ -20,8 +21,10 @@ class RollListModel;
 
 /// Quorlin's one window: thirteen controls at their designed places, each bound for the window's
 /// whole life to the RollState entry of its name. Every program operation on RollState reaches
-/// its control before the operation returns, and raises nothing back; every user action on a
-/// control becomes the matching RollState user operation, whose event Program dispatches.
+/// its control before the operation returns (texts, items, selection, enabled flag), and raises
+/// nothing back; a list's open-able view hears of appended items once the user operation ends.
+/// Every user action on a control becomes the matching RollState user operation, whose event
+/// Program dispatches.
 class FrmTirarDados final : public QWidget
 {
 public:
@@ -45,6 +48,8 @@ private:
     void bindUserOperations();
 
     void apply(const StateChange& change);
+    void showPendingRows();
+    void showPendingRows(Control control);
     void showText(Control control);
     void showSelection(Control control);
     QWidget* widget(Control control) const;
@@ -62,6 +67,8 @@ private:
     QPlainTextEdit* m_txtResultado = nullptr;
     QCheckBox* m_chkPersonaje = nullptr;
     QPushButton* m_cmdTirar = nullptr;
+    bool m_rowsPending = false;
+    QStyle* m_dropDownStyle = nullptr;
     // Every control by its designed tab index, labels and frame included (they never take the
     // focus, but a label's access key counts from its place here).
     std::array<QWidget*, 13> m_tabOrder {};

@@ -8,23 +8,25 @@ RollListModel::RollListModel(const RollState& state, Control control, QObject* p
     : QAbstractListModel(parent)
     , m_state(state)
     , m_control(control)
-    , m_rows(static_cast<int>(state.items(control).size()))
+    , m_shownRows(liveRows())
 {
 }
 
+int RollListModel::liveRows() const { return static_cast<int>(m_state.items(m_control).size()); }
+
 int RollListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : m_rows;
+    return parent.isValid() ? 0 : liveRows();
 }
 
 QVariant RollListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows
+    if (!index.isValid() || index.row() >= liveRows()
         || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const std::u16string_view item
         = m_state.items(m_control)[static_cast<std::size_t>(index.row())];
-    return QStringView(item.data(), static_cast<qsizetype>(item.size())).toString();
+    return QString::fromUtf16(item.data(), static_cast<qsizetype>(item.size()));
 }
 
 Qt::ItemFlags RollListModel::flags(const QModelIndex& index) const
@@ -36,16 +38,36 @@ Qt::ItemFlags RollListModel::flags(const QModelIndex& index) const
 
 void RollListModel::rowInserted(int row)
 {
+    if (row >= m_shownRows)
+        return;
+    if (liveRows() - 1 > m_shownRows) {
+        // Rows that views do not know yet have shifted; only a reset describes that.
+        beginResetModel();
+        m_shownRows = liveRows();
+        endResetModel();
+        return;
+    }
     beginInsertRows({}, row, row);
-    ++m_rows;
+    m_shownRows = liveRows();
     endInsertRows();
 }
 
 void RollListModel::cleared()
 {
     beginResetModel();
-    m_rows = static_cast<int>(m_state.items(m_control).size());
+    m_shownRows = liveRows();
     endResetModel();
+}
+
+bool RollListModel::showPendingRows()
+{
+    const int rows = liveRows();
+    if (rows <= m_shownRows)
+        return false;
+    beginInsertRows({}, m_shownRows, rows - 1);
+    m_shownRows = rows;
+    endInsertRows();
+    return true;
 }
 
 } // namespace quorlin

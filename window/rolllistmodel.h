@@ -7,8 +7,12 @@
 namespace quorlin {
 
 /// The item list of one RollState entry, as a list model: the rows are the entry's own items,
-/// read in place, never copied. The owner reports each program change to the list through
-/// rowInserted() and cleared(), right after RollState made it.
+/// read in place, never copied, so rowCount() and data() are current the moment RollState
+/// changes. The owner reports each program change through rowInserted() and cleared() right
+/// after RollState made it.
+///
+/// Views (a combo box's popup) learn of appended items in one notification per run of appends,
+/// given by showPendingRows(): a rebuild of 32767 items costs one notification, not 32767.
 class RollListModel final : public QAbstractListModel
 {
 public:
@@ -18,17 +22,21 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    /// Announces the item that RollState has just inserted at row.
+    /// Records the item that RollState has just inserted at row, in O(1). An item appended
+    /// after the rows that views know waits for showPendingRows(); any other is announced now.
     void rowInserted(int row);
     /// Announces that RollState has just emptied the list.
     void cleared();
+    /// Tells views of the items appended since they were last told; true when there were any.
+    bool showPendingRows();
 
 private:
+    int liveRows() const;
+
     const RollState& m_state;
     Control m_control = Control::cmbCaras;
-    // The rows announced so far; rowCount() answers this, so that views never see a row before
-    // its notification.
-    int m_rows = 0;
+    // The rows that views have been told of; the items beyond them were appended since.
+    int m_shownRows = 0;
 };
 
 } // namespace quorlin

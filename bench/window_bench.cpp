@@ -1,0 +1,253 @@
+// The real window on the offscreen platform: rebuilding the lists while the user types a large
+// die, opening a list of 32767 items, and the process's start and memory against an empty Qt
+// window. The same binary, run as "window_bench --probe=<kind>", is the measured process.
+#include "runtime/random.h"
+#include "window/frmtirardados.h"
+#include "window/session.h"
+#include "window/spanish.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using namespace quorlin;
+using namespace Qt::StringLiterals;
+
+struct Running
+{
+    Running()
+        : random({ wordForDraw(1, 6) })
+        , session(random)
+    {
+        session.start();
+    }
+
+    QComboBox* combo(const QString& name) { return session.window().findChild<QComboBox*>(name); }
+
+    ScriptedRandom random;
+    Session session;
+};
+
+// All the rebuilds of typing 32767 into the faces field: 3, 32, 327, 3276 and 32767 items in
+// each list, the big list of the previous round cleared by the first keystroke.
+void BM_TypeLargeDie(benchmark::State& state)
+{
+    Running running;
+    QLineEdit* field = running.combo(u"cmbCaras"_s)->lineEdit();
+    if (state.range(0) != 0) {
+        // Once opened, the popup's view is connected to the list for good.
+        QComboBox* minimo = running.combo(u"cmbMinimo"_s);
+        running.session.program().state().chooseItem(Control::cmbCaras, 0);
+        minimo->showPopup();
+        minimo->hidePopup();
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        field->clear();
+        state.ResumeTiming();
+        QTest::keyClicks(field, u"32767"_s);
+    }
+    state.counters["items"] = static_cast<double>(running.combo(u"cmbMinimo"_s)->count());
+}
+BENCHMARK(BM_TypeLargeDie)
+    ->ArgName("popupOpenedBefore")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+
+// Opening the minimum list right after it was filled with 32767 items, until it is drawn.
+void BM_OpenLargeList(benchmark::State& state)
+{
+    Running running;
+    QLineEdit* field = running.combo(u"cmbCaras"_s)->lineEdit();
+    QComboBox* minimo = running.combo(u"cmbMinimo"_s);
+    for (auto _ : state) {
+        state.PauseTiming();
+        minimo->hidePopup();
+        field->clear();
+        QTest::keyClicks(field, u"32767"_s);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        minimo->showPopup();
+        QApplication::processEvents();
+    }
+    minimo->hidePopup();
+    state.counters["items"] = static_cast<double>(minimo->count());
+}
+BENCHMARK(BM_OpenLargeList)->Unit(benchmark::kMillisecond);
+
+// The measured process ("empty", "label", "quorlin" or "faces"): shows its window and writes one
+// byte to standard output at the first Expose; with "faces", then types 32767 into the faces field
+// and writes a second byte.
+int probe(int argc, char* argv[], const std::string& kind)
+{
+    QApplication application(argc, argv);
+    std::unique_ptr<QWidget> empty;
+    std::unique_ptr<SystemRandom> random;
+    std::unique_ptr<Session> session;
+    QWidget* window = nullptr;
+    if (kind == "empty" || kind == "label") {
+        empty = std::make_unique<QWidget>();
+        empty->resize(179, 258);
+        // One line of text costs what any window with text pays first: the font database.
+        if (kind == "label")
+            new QLabel(u"Quorlin"_s, empty.get());
+        empty->show();
+        window = empty.get();
+    } else {
+        // What main() does.
+        installSpanish(application);
+        random = std::make_unique<SystemRandom>();
+        session = std::make_unique<Session>(*random);
+        session->start();
+        window = &session->window();
+    }
+    bool exposed = false;
+    const auto onExpose = [&] {
+        if (kind == "faces") {
+            auto* field = window->findChild<QComboBox*>(u"cmbCaras"_s)->lineEdit();
+            QTest::keyClicks(field, u"32767"_s);
+        }
+        QCoreApplication::exit(0);
+    };
+    struct ExposeWatch : QObject
+    {
+        QWindow* target = nullptr;
+        bool* exposed = nullptr;
+        std::function<void()> then;
+        bool eventFilter(QObject* object, QEvent* event) override
+        {
+            if (object == target && event->type() == QEvent::Expose && !*exposed
+                && target->isExposed()) {
+                *exposed = true;
+                if (::write(STDOUT_FILENO, "x", 1) != 1)
+                    std::_Exit(3);
+                QTimer::singleShot(0, then);
+            }
+            return false;
+        }
+    } watch;
+    watch.target = window->windowHandle();
+    watch.exposed = &exposed;
+    watch.then = onExpose;
+    application.installEventFilter(&watch);
+    return QApplication::exec();
+}
+
+struct ProcessRun
+{
+    double milliseconds = 0; // start to the first Expose
+    double peakMiB = 0; // peak resident set size over the whole run
+};
+
+ProcessRun runProbe(const char* kind)
+{
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    std::string self(4096, '\0');
+    self.resize(static_cast<std::size_t>(::readlink("/proc/self/exe", self.data(), self.size())));
+    std::string option = std::string("--probe=") + kind;
+    char* args[] = { self.data(), option.data(), nullptr };
+
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, self.c_str(), &actions, nullptr, args, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(pipeEnds[1]);
+    ProcessRun run;
+    char byte = 0;
+    if (spawned == 0 && ::read(pipeEnds[0], &byte, 1) == 1)
+        run.milliseconds
+            = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                  .count();
+    ::close(pipeEnds[0]);
+    int status = 0;
+    rusage usage {};
+    if (spawned == 0 && ::wait4(child, &status, 0, &usage) == child)
+        run.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    return run;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Rounds of the three processes, interleaved so that the machine's load falls on all alike;
+// medians are reported.
+void BM_ProcessStartAndMemory(benchmark::State& state)
+{
+    constexpr int rounds = 15;
+    std::vector<double> emptyMs, labelMs, quorlinMs, emptyMiB, labelMiB, quorlinMiB, facesMiB;
+    for (auto _ : state) {
+        for (int round = 0; round < rounds; ++round) {
+            const ProcessRun empty = runProbe("empty");
+            const ProcessRun label = runProbe("label");
+            const ProcessRun quorlin = runProbe("quorlin");
+            const ProcessRun faces = runProbe("faces");
+            emptyMs.push_back(empty.milliseconds);
+            labelMs.push_back(label.milliseconds);
+            quorlinMs.push_back(quorlin.milliseconds);
+            emptyMiB.push_back(empty.peakMiB);
+            labelMiB.push_back(label.peakMiB);
+            quorlinMiB.push_back(quorlin.peakMiB);
+            facesMiB.push_back(faces.peakMiB);
+        }
+    }
+    state.counters["empty_ms"] = median(emptyMs);
+    state.counters["label_ms"] = median(labelMs);
+    state.counters["quorlin_ms"] = median(quorlinMs);
+    state.counters["time_vs_empty"] = median(quorlinMs) / median(emptyMs);
+    state.counters["time_vs_label"] = median(quorlinMs) / median(labelMs);
+    state.counters["empty_MiB"] = median(emptyMiB);
+    state.counters["label_MiB"] = median(labelMiB);
+    state.counters["quorlin_MiB"] = median(quorlinMiB);
+    state.counters["rss_vs_empty"] = median(quorlinMiB) / median(emptyMiB);
+    state.counters["rss_vs_label"] = median(quorlinMiB) / median(labelMiB);
+    state.counters["faces_extra_MiB"] = median(facesMiB) - median(quorlinMiB);
+}
+BENCHMARK(BM_ProcessStartAndMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 2 && std::string(argv[1]).starts_with("--probe="))
+        return probe(argc, argv, std::string(argv[1]).substr(8));
+
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
