@@ -146,12 +146,6 @@ void LayoutTest::clientAreaAndFont()
     const QFontInfo font(window.font());
     QCOMPARE(font.family(), u"DejaVu Sans Condensed"_s);
     QCOMPARE(font.pointSize(), 8);
-
-    const QPixmap icon = window.windowIcon().pixmap(32, 32);
-    QCOMPARE(icon.size(), QSize(32, 32));
-    const QImage image = icon.toImage();
-    QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
-    QCOMPARE(image.pixelColor(20, 20), QColor(Qt::white));
 }
 
 void LayoutTest::listsAtBuild()

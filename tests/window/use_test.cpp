@@ -63,7 +63,6 @@ class UseTest : public QObject
 
 private slots:
     void typicalUse();
-    void listFilledByTypingOpensWithEveryItem();
     void editingTheReportKeepsItsLineEnds();
     void typedLetterIsReportedAndTheProgramGoesOn();
     void ending_data();
@@ -95,20 +94,6 @@ void UseTest::typicalUse()
     QCOMPARE(running.report(), report);
     QCOMPARE(running.find<QPlainTextEdit>(u"txtResultado"_s)->toPlainText(),
         QString::fromStdU16String(report).replace(u"\r\n"_s, u"\n"_s));
-}
-
-// A list filled by typing opens whole and unselected, and a choice from it reaches RollState.
-void UseTest::listFilledByTypingOpensWithEveryItem()
-{
-    Running running;
-    QVERIFY(running.activate());
-    QTest::keyClicks(running.combo(u"cmbCaras"_s)->lineEdit(), u"40"_s);
-    QComboBox* minimo = running.combo(u"cmbMinimo"_s);
-    QCOMPARE(minimo->count(), 40);
-    QCOMPARE(minimo->currentIndex(), -1);
-    chooseWithMouse(minimo, u"40"_s);
-    QCOMPARE(running.state().text(Control::cmbMinimo), u"40");
-    QCOMPARE(minimo->currentText(), u"40"_s);
 }
 
 void UseTest::editingTheReportKeepsItsLineEnds()
