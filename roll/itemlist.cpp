@@ -33,9 +33,7 @@ void ItemList::insert(std::size_t position, std::u16string_view item)
 {
     const auto length = static_cast<std::uint32_t>(item.size());
     if (position == size()) {
-        // Item texts are a few characters: a plain loop beats a library copy.
-        for (const char16_t c : item)
-            m_text.push_back(c);
+        m_text.append(item);
         m_ends.push_back(static_cast<std::uint32_t>(m_text.size()));
         return;
     }

@@ -128,24 +128,21 @@ std::int16_t integerOfText(std::u16string_view text)
 
 bool isNumeric(std::u16string_view text) { return parse(text).has_value(); }
 
-std::u16string textOfInteger(std::int16_t value)
+IntegerText::IntegerText(std::int16_t value)
+    : m_first(m_digits.size())
 {
-    // Written straight into UTF-16: list rebuilds convert up to 32767 numbers a keystroke.
-    char16_t buffer[8];
-    char16_t* end = buffer + 8;
-    char16_t* first = end;
     int magnitude = value < 0 ? -int { value } : int { value };
     do {
-        *--first = static_cast<char16_t>(u'0' + magnitude % 10);
+        m_digits[--m_first] = static_cast<char16_t>(u'0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude != 0);
     if (value < 0)
-        *--first = u'-';
-    // Filled in place: a copy from the buffer would cost a library call per number.
-    std::u16string text(static_cast<std::size_t>(end - first), u'0');
-    for (std::size_t i = 0; i < text.size(); ++i)
-        text[i] = first[i];
-    return text;
+        m_digits[--m_first] = u'-';
+}
+
+std::u16string textOfInteger(std::int16_t value)
+{
+    return std::u16string(IntegerText(value).view());
 }
 
 } // namespace quorlin

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,7 +24,24 @@ std::int16_t integerOfText(std::u16string_view text);
 /// True when the text follows the grammar, whatever the size of its value.
 bool isNumeric(std::u16string_view text);
 
-/// Plain decimal form: "-" before negatives, no blanks, no leading zeros, no separators.
+/// The plain decimal form of a 16-bit integer: "-" before negatives, no blanks, no leading
+/// zeros, no separators. Held in place, without allocating.
+class IntegerText
+{
+public:
+    explicit IntegerText(std::int16_t value);
+
+    std::u16string_view view() const
+    {
+        return { m_digits.data() + m_first, m_digits.size() - m_first };
+    }
+
+private:
+    std::array<char16_t, 6> m_digits {};
+    std::size_t m_first = 0;
+};
+
+/// The plain decimal form, as IntegerText gives it, in a string of its own.
 std::u16string textOfInteger(std::int16_t value);
 
 /// True only for "", compared character by character: a blank is not empty.

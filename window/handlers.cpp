@@ -22,9 +22,9 @@ void cmbCaras_Click(RollState& state)
     if (!isEmpty(faces)) {
         const std::int16_t last = checkedSub(integerOfText(faces), 1);
         forEachChecked(0, last, [&](std::int16_t i) {
-            const std::u16string item = textOfInteger(checkedAdd(i, 1));
-            state.insertItem(Control::cmbMinimo, item, i);
-            state.insertItem(Control::cmbDificultad, item, i);
+            const IntegerText item(checkedAdd(i, 1));
+            state.insertItem(Control::cmbMinimo, item.view(), i);
+            state.insertItem(Control::cmbDificultad, item.view(), i);
         });
     }
     state.setEnabled(Control::cmbMinimo, true);
