@@ -42,7 +42,7 @@ struct Report
 // Answers the next modal message box from inside its own event loop.
 void answerNextMessageBox(Report& seen)
 {
-    auto* poll = new QTimer;
+    auto* poll = new QTimer(QCoreApplication::instance());
     QObject::connect(poll, &QTimer::timeout, [poll, &seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
