@@ -8,7 +8,7 @@ deps:
 
 run: deps
 	cmake --preset release
-	cmake --build --preset release
+	cmake --build --preset release --target quorlin
 	build/release/window/quorlin
 
 test: deps

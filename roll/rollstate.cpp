@@ -126,6 +126,15 @@ void RollState::setText(Control control, std::u16string text)
     notify(control, StateChange::Kind::Text);
 }
 
+void RollState::appendText(Control control, std::initializer_list<std::u16string_view> pieces)
+{
+    require(hasText(control) && kindOf(control) != Kind::DropDownList);
+    std::u16string& text = entry(control).text;
+    for (const auto piece : pieces)
+        text.append(piece);
+    notify(control, StateChange::Kind::Text);
+}
+
 void RollState::clearList(Control control)
 {
     require(hasList(control));
@@ -220,14 +229,6 @@ void RollState::raise(Control control, Event event)
 {
     if (m_eventSink)
         m_eventSink(control, event);
-}
-
-void append(RollState& state, Control control, std::initializer_list<std::u16string_view> pieces)
-{
-    std::u16string text = state.text(control);
-    for (const auto piece : pieces)
-        text.append(piece);
-    state.setText(control, std::move(text));
 }
 
 } // namespace quorlin

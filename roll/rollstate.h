@@ -82,6 +82,10 @@ public:
 
     /// For a drop-down list, selects the item with exactly this text ("" selects none).
     void setText(Control control, std::u16string text);
+    /// Joins the pieces behind the text of a text box or the editable combo's field, from left
+    /// to right: the same as writing back the text read with the pieces behind it, without
+    /// copying what is already there.
+    void appendText(Control control, std::initializer_list<std::u16string_view> pieces);
     void clearList(Control control);
     void insertItem(Control control, std::u16string_view item, int position);
     void setEnabled(Control control, bool enabled);
@@ -118,6 +122,10 @@ private:
 };
 
 /// Reads the entry's text, joins the pieces behind it from left to right, writes the whole back.
-void append(RollState& state, Control control, std::initializer_list<std::u16string_view> pieces);
+inline void append(
+    RollState& state, Control control, std::initializer_list<std::u16string_view> pieces)
+{
+    state.appendText(control, pieces);
+}
 
 } // namespace quorlin

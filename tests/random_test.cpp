@@ -50,7 +50,7 @@ TEST_P(BoundedDrawExhaustive, EveryResultEquallyOften)
 
 INSTANTIATE_TEST_SUITE_P(Faces, BoundedDrawExhaustive,
     ::testing::Values(4, 6, 7, 8, 10, 12, 13, 20, 100),
-    [](const auto& info) { return "d" + std::to_string(info.param); });
+    [](const auto& info) { return std::string("d").append(std::to_string(info.param)); });
 
 struct ChiSquareCase
 {
@@ -96,8 +96,10 @@ INSTANTIATE_TEST_SUITE_P(Dice, DieFairness,
     ::testing::Values(ChiSquareCase { 6, 1, 60000, 35.9 }, ChiSquareCase { 20, 1, 100000, 63.7 },
         ChiSquareCase { 100, 1, 200000, 180.8 }, ChiSquareCase { 20, 15, 60000, 35.9 }),
     [](const auto& info) {
-        return "d" + std::to_string(info.param.faces) + "Minimum"
-            + std::to_string(info.param.minimum);
+        return std::string("d")
+            .append(std::to_string(info.param.faces))
+            .append("Minimum")
+            .append(std::to_string(info.param.minimum));
     });
 
 TEST(SystemRandom, ReseedsWithinOneClockTickNeverRepeat)

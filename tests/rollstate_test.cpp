@@ -65,6 +65,8 @@ INSTANTIATE_TEST_SUITE_P(Operations, RollStateMisuse,
             "InsertPastTheEnd", [](RollState& s) { s.insertItem(Control::cmbMinimo, u"1", 1); } },
         MisuseCase {
             "InsertAtNegative", [](RollState& s) { s.insertItem(Control::cmbMinimo, u"1", -1); } },
+        MisuseCase { "AppendToADropDownList",
+            [](RollState& s) { append(s, Control::cmbTiradas, { u"1" }); } },
         MisuseCase { "ListOfAButton", [](RollState& s) { s.clearList(Control::cmdTirar); } },
         MisuseCase { "TextOfTheCheckBox", [](RollState& s) { s.text(Control::chkPersonaje); } },
         MisuseCase { "ValueOfAList", [](RollState& s) { s.value(Control::cmbTiradas); } },
