@@ -20,10 +20,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <spawn.h>
 #include <string>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -153,7 +154,19 @@ int probe(int argc, char* argv[], const std::string& kind)
     watch.exposed = &exposed;
     watch.then = onExpose;
     application.installEventFilter(&watch);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The child's own high-water mark: wait4's ru_maxrss would also count the parent's memory
+    // that the spawn carried over until the exec.
+    std::FILE* statusFile = std::fopen("/proc/self/status", "r");
+    char line[256];
+    while (statusFile && std::fgets(line, sizeof line, statusFile)) {
+        if (std::strncmp(line, "VmHWM:", 6) == 0
+            && ::write(STDOUT_FILENO, line + 6, std::strlen(line + 6)) < 0)
+            std::_Exit(3);
+    }
+    if (statusFile)
+        std::fclose(statusFile);
+    return status;
 }
 
 struct ProcessRun
@@ -187,11 +200,15 @@ ProcessRun runProbe(const char* kind)
         run.milliseconds
             = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                   .count();
+    std::string rest;
+    char buffer[128];
+    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        rest.append(buffer, static_cast<std::size_t>(got));
     ::close(pipeEnds[0]);
     int status = 0;
-    rusage usage {};
-    if (spawned == 0 && ::wait4(child, &status, 0, &usage) == child)
-        run.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    if (spawned == 0)
+        ::waitpid(child, &status, 0);
+    run.peakMiB = std::strtod(rest.c_str(), nullptr) / 1024.0;
     return run;
 }
 
