@@ -1,6 +1,6 @@
 // Drives the headless program with arbitrary sequences of user operations, as the window would
 // perform them, and checks after every one that the state, the reported errors and the report
-// are what the design allows. Rolls use a pinned generator with a stopped clock, so every roll
+// are what Quorlin allows. Rolls use a pinned generator with a stopped clock, so every roll
 // is repeatable from the input and must end on its own.
 
 #include "roll/rollstate.h"

@@ -42,7 +42,7 @@ struct Running
         return QTest::qWaitForWindowActive(&window());
     }
 
-    /// The design name of the control that has the focus, or "" when none of them has it.
+    /// The object name of the control that has the focus, or "" when none of them has it.
     QString focused()
     {
         for (QWidget* widget = QApplication::focusWidget(); widget;
