@@ -8,6 +8,7 @@
 #include "runtime/host.h"
 #include "runtime/numbers.h"
 #include "runtime/random.h"
+#include "tests/recordinghost.h"
 #include "window/program.h"
 
 #include <array>
@@ -21,6 +22,7 @@
 #include <vector>
 
 using namespace quorlin;
+using quorlin::testing::RecordingHost;
 
 namespace {
 
@@ -59,16 +61,6 @@ private:
     const std::uint8_t* m_data;
     std::size_t m_size;
     std::size_t m_at = 0;
-};
-
-class RecordingHost final : public Host
-{
-public:
-    void endProgram() override { ++endRequests; }
-    void reportError(const Error& error) override { reported.push_back(error.kind()); }
-
-    int endRequests = 0;
-    std::vector<ErrorKind> reported;
 };
 
 std::uint64_t stoppedClock() { return 0x5157'4f52'4c49'4e00ULL; }

@@ -4,6 +4,7 @@
 #include "runtime/error.h"
 #include "runtime/host.h"
 #include "runtime/random.h"
+#include "tests/recordinghost.h"
 
 #include <gtest/gtest.h>
 
@@ -23,17 +24,6 @@ template <typename Operation> std::optional<ErrorKind> errorKindOf(Operation&& o
     }
     return std::nullopt;
 }
-
-/// A host without a window: remembers what it was asked to do.
-class RecordingHost final : public Host
-{
-public:
-    void endProgram() override { ++endRequests; }
-    void reportError(const Error& error) override { reported.push_back(error.kind()); }
-
-    int endRequests = 0;
-    std::vector<ErrorKind> reported;
-};
 
 /// A source that makes drawFace() give these results, in order, against a die of faces.
 inline ScriptedRandom scriptedDraws(const std::vector<int>& results, int faces)
