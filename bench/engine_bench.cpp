@@ -2,7 +2,7 @@
 #include "roll/rollcommand.h"
 #include "roll/rollstate.h"
 #include "runtime/random.h"
-#include "window/handlers.h"
+#include "window/events/handlers.h"
 
 #include <benchmark/benchmark.h>
 

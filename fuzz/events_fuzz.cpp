@@ -9,7 +9,7 @@
 #include "runtime/numbers.h"
 #include "runtime/random.h"
 #include "tests/recordinghost.h"
-#include "window/program.h"
+#include "window/events/program.h"
 
 #include <array>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "testsupport.h"
 
 #include "runtime/numbers.h"
-#include "window/program.h"
+#include "window/events/program.h"
 
 #include <gtest/gtest.h>
 

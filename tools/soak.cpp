@@ -9,7 +9,7 @@
 #include "runtime/error.h"
 #include "runtime/host.h"
 #include "runtime/random.h"
-#include "window/program.h"
+#include "window/events/program.h"
 
 #include <chrono>
 #include <cstdio>

@@ -3,7 +3,7 @@
 #include "runtime/host.h"
 #include "window/accesskeylabel.h"
 #include "window/icon.h"
-#include "window/program.h"
+#include "window/events/program.h"
 #include "window/rolllistmodel.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/program.h"
+#include "window/events/program.h"
 #include "window/windowhost.h"
 
 #include <memory>

@@ -1,4 +1,4 @@
-#include "window/handlers.h"
+#include "window/events/handlers.h"
 
 #include "roll/rollstate.h"
 #include "runtime/checked.h"

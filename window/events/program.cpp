@@ -1,9 +1,9 @@
-#include "window/program.h"
+#include "window/events/program.h"
 
 #include "roll/rollcommand.h"
 #include "runtime/error.h"
 #include "runtime/host.h"
-#include "window/handlers.h"
+#include "window/events/handlers.h"
 
 namespace quorlin {
 
