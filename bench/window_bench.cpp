@@ -1,7 +1,7 @@
 // The real window on the offscreen platform: rebuilding the lists while the user types a large
 // die, opening a list of 32767 items, and the process's start and memory against an empty Qt
 // window. The same binary, run as "window_bench --probe=<kind>", is the measured process.
-#include "runtime/random.h"
+#include "tests/support/scriptedrandom.h"
 #include "window/frmtirardados.h"
 #include "window/session.h"
 #include "window/spanish.h"
@@ -34,6 +34,7 @@ extern char** environ;
 namespace {
 
 using namespace quorlin;
+using namespace quorlin::testing;
 using namespace Qt::StringLiterals;
 
 struct Running

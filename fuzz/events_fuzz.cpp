@@ -8,7 +8,7 @@
 #include "runtime/host.h"
 #include "runtime/numbers.h"
 #include "runtime/random.h"
-#include "tests/recordinghost.h"
+#include "tests/support/recordinghost.h"
 #include "window/events/program.h"
 
 #include <array>

@@ -44,13 +44,4 @@ void ItemList::insert(std::size_t position, std::u16string_view item)
         m_ends[i] += length;
 }
 
-std::vector<std::u16string> ItemList::toVector() const
-{
-    std::vector<std::u16string> items;
-    items.reserve(size());
-    for (std::size_t i = 0; i < size(); ++i)
-        items.emplace_back((*this)[i]);
-    return items;
-}
-
 } // namespace quorlin

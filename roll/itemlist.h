@@ -31,9 +31,6 @@ public:
     /// Puts the item at position <= size(), moving later items down.
     void insert(std::size_t position, std::u16string_view item);
 
-    /// Copies of every item, in order.
-    std::vector<std::u16string> toVector() const;
-
 private:
     std::u16string m_text;
     std::vector<std::uint32_t> m_ends;

@@ -72,30 +72,12 @@ std::uint64_t SystemRandom::next()
     return result;
 }
 
-ScriptedRandom::ScriptedRandom(std::vector<std::uint64_t> words)
-    : m_words(std::move(words))
-{
-}
-
-void ScriptedRandom::reseed() { }
-
-std::uint64_t ScriptedRandom::next() { return m_words[m_taken++ % m_words.size()]; }
-
 std::int32_t drawFace(RandomSource& source, std::int32_t faces)
 {
     const auto draw = boundedDraw<std::uint32_t, std::uint64_t>(
         [&] { return static_cast<std::uint32_t>(source.next() >> 32); },
         static_cast<std::uint32_t>(faces));
     return static_cast<std::int32_t>(draw) + 1;
-}
-
-std::uint64_t wordForDraw(std::int32_t face, std::int32_t faces)
-{
-    // The middle of the face's share of the 32-bit range: its low product half sits near 2^31,
-    // far above any rejection threshold.
-    const std::uint64_t index = static_cast<std::uint64_t>(face - 1);
-    const std::uint64_t upper = ((2 * index + 1) << 32) / (2 * static_cast<std::uint64_t>(faces));
-    return upper << 32;
 }
 
 } // namespace quorlin

@@ -2,9 +2,7 @@
 
 #include <array>
 #include <concepts>
-#include <cstddef>
 #include <cstdint>
-#include <vector>
 
 namespace quorlin {
 
@@ -44,25 +42,6 @@ private:
     std::uint64_t m_reseeds = 0;
 };
 
-/// Plays back a fixed list of words, from the start again after the last one. Reseeding does
-/// nothing. Build the words for wanted die results with wordForDraw().
-class ScriptedRandom final : public RandomSource
-{
-public:
-    /// words must not be empty.
-    explicit ScriptedRandom(std::vector<std::uint64_t> words);
-
-    void reseed() override;
-    std::uint64_t next() override;
-
-    /// How many words have been taken so far.
-    std::size_t taken() const { return m_taken; }
-
-private:
-    std::vector<std::uint64_t> m_words;
-    std::size_t m_taken = 0;
-};
-
 /// Lemire's nearly divisionless bounded draw: a value uniform over 0 .. range - 1, exactly, for
 /// range >= 1. Word values that would bias the result are rejected and drawn again. Wide must be
 /// twice as wide as Word; nextWord() yields uniform Words.
@@ -85,8 +64,5 @@ requires(sizeof(Wide) == 2 * sizeof(Word)) Word boundedDraw(NextWord&& nextWord,
 
 /// A result uniform over 1 .. faces, faces >= 1, drawn from the source's upper 32 bits.
 std::int32_t drawFace(RandomSource& source, std::int32_t faces);
-
-/// A word that drawFace() turns into the given face on the first try, 1 <= face <= faces.
-std::uint64_t wordForDraw(std::int32_t face, std::int32_t faces);
 
 } // namespace quorlin

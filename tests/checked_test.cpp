@@ -1,37 +1,28 @@
 #include "runtime/checked.h"
 #include "runtime/error.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace quorlin;
+using namespace quorlin::testing;
 
 namespace {
-
-ErrorKind kindOf(auto&& operation)
-{
-    try {
-        operation();
-    } catch (const Error& error) {
-        return error.kind();
-    }
-    ADD_FAILURE() << "no error raised";
-    return ErrorKind::ControlOperation;
-}
 
 TEST(CheckedArithmetic, RaisesOverflowAtTheLimits)
 {
     EXPECT_EQ(checkedAdd(32766, 1), 32767);
     EXPECT_EQ(checkedSub(-32767, 1), -32768);
-    EXPECT_EQ(kindOf([] { checkedAdd(32767, 1); }), ErrorKind::Overflow);
-    EXPECT_EQ(kindOf([] { checkedSub(-32768, 1); }), ErrorKind::Overflow);
-    EXPECT_EQ(kindOf([] { checkedSub(0, -32768); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorKindOf([] { checkedAdd(32767, 1); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorKindOf([] { checkedSub(-32768, 1); }), ErrorKind::Overflow);
+    EXPECT_EQ(errorKindOf([] { checkedSub(0, -32768); }), ErrorKind::Overflow);
 }
 
 TEST(CheckedLoop, StepsAfterTheLastPassToo)
 {
     int passes = 0;
     std::int16_t lastSeen = 0;
-    EXPECT_EQ(kindOf([&] {
+    EXPECT_EQ(errorKindOf([&] {
         forEachChecked(32760, 32767, [&](std::int16_t i) {
             ++passes;
             lastSeen = i;

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "tests/support/testsupport.h"
 
 #include "roll/dieroll.h"
 #include "runtime/numbers.h"
@@ -10,10 +10,8 @@ using namespace quorlin::testing;
 
 namespace {
 
-struct DieTextCase
+struct DieTextCase : NamedCase
 {
-    const char* name;
-    friend void PrintTo(const DieTextCase& c, std::ostream* out) { *out << c.name; }
     std::int16_t result;
     std::u16string text;
 };
@@ -28,16 +26,15 @@ TEST_P(DieText, HasTwoDigitsAtLeastAndZeroZeroForHundred)
 }
 
 INSTANTIATE_TEST_SUITE_P(Results, DieText,
-    ::testing::Values(DieTextCase { "One", 1, u"01" }, DieTextCase { "Seven", 7, u"07" },
-        DieTextCase { "Nine", 9, u"09" }, DieTextCase { "Ten", 10, u"10" },
-        DieTextCase { "NinetyNine", 99, u"99" }, DieTextCase { "Hundred", 100, u"00" },
-        DieTextCase { "HundredAndOne", 101, u"101" }, DieTextCase { "Largest", 32767, u"32767" }),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(DieTextCase { { "One" }, 1, u"01" }, DieTextCase { { "Seven" }, 7, u"07" },
+        DieTextCase { { "Nine" }, 9, u"09" }, DieTextCase { { "Ten" }, 10, u"10" },
+        DieTextCase { { "NinetyNine" }, 99, u"99" }, DieTextCase { { "Hundred" }, 100, u"00" },
+        DieTextCase { { "HundredAndOne" }, 101, u"101" },
+        DieTextCase { { "Largest" }, 32767, u"32767" }),
+    caseName);
 
-struct RollCase
+struct RollCase : NamedCase
 {
-    const char* name;
-    friend void PrintTo(const RollCase& c, std::ostream* out) { *out << c.name; }
     std::u16string faces;
     std::u16string minimum;
     std::vector<int> draws;
@@ -59,22 +56,20 @@ TEST_P(LanzarDadoRoll, ThrowsAgainBelowTheMinimum)
 }
 
 INSTANTIATE_TEST_SUITE_P(Draws, LanzarDadoRoll,
-    ::testing::Values(RollCase { "D10Seven", u"10", u"", { 7 }, u"07", 1 },
-        RollCase { "D10Ten", u"10", u"", { 10 }, u"10", 1 },
-        RollCase { "D100Hundred", u"100", u"", { 100 }, u"00", 1 },
-        RollCase { "D120Hundred", u"120", u"", { 100 }, u"00", 1 },
-        RollCase { "D120HundredAndOne", u"120", u"", { 101 }, u"101", 1 },
-        RollCase { "D1AlwaysOne", u"1", u"", { 1 }, u"01", 1 },
-        RollCase { "BelowMinimumIsThrownAgainNotRaised", u"6", u"4", { 2, 3, 5 }, u"05", 3 },
-        RollCase { "MinimumEqualsFaces", u"20", u"20", { 1, 19, 7, 20 }, u"20", 4 },
-        RollCase { "MinimumBelowOneCountsAsOne", u"6", u"0", { 1 }, u"01", 1 },
-        RollCase { "NegativeMinimumCountsAsOne", u"6", u"-3", { 2 }, u"02", 1 }),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(RollCase { { "D10Seven" }, u"10", u"", { 7 }, u"07", 1 },
+        RollCase { { "D10Ten" }, u"10", u"", { 10 }, u"10", 1 },
+        RollCase { { "D100Hundred" }, u"100", u"", { 100 }, u"00", 1 },
+        RollCase { { "D120Hundred" }, u"120", u"", { 100 }, u"00", 1 },
+        RollCase { { "D120HundredAndOne" }, u"120", u"", { 101 }, u"101", 1 },
+        RollCase { { "D1AlwaysOne" }, u"1", u"", { 1 }, u"01", 1 },
+        RollCase { { "BelowMinimumIsThrownAgainNotRaised" }, u"6", u"4", { 2, 3, 5 }, u"05", 3 },
+        RollCase { { "MinimumEqualsFaces" }, u"20", u"20", { 1, 19, 7, 20 }, u"20", 4 },
+        RollCase { { "MinimumBelowOneCountsAsOne" }, u"6", u"0", { 1 }, u"01", 1 },
+        RollCase { { "NegativeMinimumCountsAsOne" }, u"6", u"-3", { 2 }, u"02", 1 }),
+    caseName);
 
-struct RollErrorCase
+struct RollErrorCase : NamedCase
 {
-    const char* name;
-    friend void PrintTo(const RollErrorCase& c, std::ostream* out) { *out << c.name; }
     std::u16string faces;
     std::u16string minimum;
     ErrorKind error;
@@ -94,13 +89,13 @@ TEST_P(LanzarDadoError, RaisesBeforeAnyDraw)
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, LanzarDadoError,
-    ::testing::Values(RollErrorCase { "EmptyFaces", u"", u"", ErrorKind::TypeMismatch },
-        RollErrorCase { "LetterFaces", u"x", u"", ErrorKind::TypeMismatch },
-        RollErrorCase { "FacesBeyondSixteenBits", u"40000", u"", ErrorKind::Overflow },
-        RollErrorCase { "LetterMinimum", u"6", u"abc", ErrorKind::TypeMismatch },
-        RollErrorCase { "ZeroFaces", u"0", u"", ErrorKind::UnreachableMinimum },
-        RollErrorCase { "NegativeFaces", u"-5", u"", ErrorKind::UnreachableMinimum },
-        RollErrorCase { "MinimumAboveFaces", u"6", u"7", ErrorKind::UnreachableMinimum }),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(RollErrorCase { { "EmptyFaces" }, u"", u"", ErrorKind::TypeMismatch },
+        RollErrorCase { { "LetterFaces" }, u"x", u"", ErrorKind::TypeMismatch },
+        RollErrorCase { { "FacesBeyondSixteenBits" }, u"40000", u"", ErrorKind::Overflow },
+        RollErrorCase { { "LetterMinimum" }, u"6", u"abc", ErrorKind::TypeMismatch },
+        RollErrorCase { { "ZeroFaces" }, u"0", u"", ErrorKind::UnreachableMinimum },
+        RollErrorCase { { "NegativeFaces" }, u"-5", u"", ErrorKind::UnreachableMinimum },
+        RollErrorCase { { "MinimumAboveFaces" }, u"6", u"7", ErrorKind::UnreachableMinimum }),
+    caseName);
 
 } // namespace

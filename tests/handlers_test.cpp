@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "tests/support/testsupport.h"
 
 #include "runtime/numbers.h"
 #include "window/events/program.h"
@@ -50,7 +50,7 @@ protected:
                 EXPECT_EQ(state.text(e.control), e.text);
             }
             if (hasList(e.control)) {
-                EXPECT_EQ(state.items(e.control).toVector(), e.items);
+                EXPECT_EQ(itemsOf(state.items(e.control)), e.items);
                 if (e.control != Control::cmbCaras) {
                     EXPECT_EQ(state.selectedIndex(e.control), e.text.empty() ? -1 : 0);
                 }
@@ -150,10 +150,8 @@ TEST_F(ProgramTest, EmptyingTheFieldKeepsTheListsThenRollingReportsTypeMismatch)
     EXPECT_EQ(state.text(Control::txtResultado), u"");
 }
 
-struct TypedFacesCase
+struct TypedFacesCase : NamedCase
 {
-    const char* name;
-    friend void PrintTo(const TypedFacesCase& c, std::ostream* out) { *out << c.name; }
     std::u16string keys;
     std::vector<ErrorKind> reportedWhileTyping;
     std::vector<ErrorKind> reportedByRoll;
@@ -177,18 +175,18 @@ TEST_P(TypedFaces, ReportErrorsAndGoOn)
     EXPECT_EQ(host.reported, c.reportedByRoll);
     EXPECT_EQ(host.endRequests, 0);
     chooseFaces(u"6");
-    EXPECT_EQ(state.items(Control::cmbMinimo).toVector(), oneTo(6));
+    EXPECT_EQ(itemsOf(state.items(Control::cmbMinimo)), oneTo(6));
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, TypedFaces,
     // The error stops the rebuild before it enables the roll: the button stays disabled.
-    ::testing::Values(TypedFacesCase { "Letter", u"x", { ErrorKind::TypeMismatch }, {} },
-        TypedFacesCase { "NegativeNumber", u"-5", { ErrorKind::TypeMismatch },
+    ::testing::Values(TypedFacesCase { { "Letter" }, u"x", { ErrorKind::TypeMismatch }, {} },
+        TypedFacesCase { { "NegativeNumber" }, u"-5", { ErrorKind::TypeMismatch },
             { ErrorKind::UnreachableMinimum } },
-        TypedFacesCase { "Zero", u"0", {}, { ErrorKind::UnreachableMinimum } },
+        TypedFacesCase { { "Zero" }, u"0", {}, { ErrorKind::UnreachableMinimum } },
         TypedFacesCase {
-            "BeyondSixteenBits", u"40000", { ErrorKind::Overflow }, { ErrorKind::Overflow } }),
-    [](const auto& info) { return std::string(info.param.name); });
+            { "BeyondSixteenBits" }, u"40000", { ErrorKind::Overflow }, { ErrorKind::Overflow } }),
+    caseName);
 
 TEST_F(ProgramTest, ZeroFacesEmptiesTheListsButEnablesTheRoll)
 {

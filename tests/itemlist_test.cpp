@@ -1,8 +1,10 @@
 #include "roll/itemlist.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace quorlin;
+using namespace quorlin::testing;
 
 namespace {
 
@@ -15,7 +17,7 @@ TEST(ItemList, InsertsAnywhereAndKeepsEveryText)
     list.insert(2, u"");
     list.insert(2, u"tres");
     EXPECT_EQ(
-        list.toVector(), (std::vector<std::u16string> { u"uno", u"dos", u"tres", u"", u"cuatro" }));
+        itemsOf(list), (std::vector<std::u16string> { u"uno", u"dos", u"tres", u"", u"cuatro" }));
     EXPECT_EQ(list.indexOf(u"cuatro"), 4);
     EXPECT_EQ(list.indexOf(u""), 3);
     EXPECT_EQ(list.indexOf(u"cinco"), -1);

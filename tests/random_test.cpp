@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "tests/support/testsupport.h"
 
 #include "roll/dieroll.h"
 #include "roll/rollstate.h"
@@ -17,7 +17,12 @@ namespace {
 
 std::uint64_t frozenClock() { return 42; }
 
-class BoundedDrawExhaustive : public ::testing::TestWithParam<std::uint16_t>
+struct FacesCase : NamedCase
+{
+    std::uint16_t faces;
+};
+
+class BoundedDrawExhaustive : public ::testing::TestWithParam<FacesCase>
 {
 };
 
@@ -25,7 +30,7 @@ class BoundedDrawExhaustive : public ::testing::TestWithParam<std::uint16_t>
 // many accepted words as every other, and the rejected words are exactly 2^16 mod faces.
 TEST_P(BoundedDrawExhaustive, EveryResultEquallyOften)
 {
-    const std::uint16_t faces = GetParam();
+    const std::uint16_t faces = GetParam().faces;
     std::vector<int> counts(faces, 0);
     int rejected = 0;
     for (std::uint32_t word = 0; word <= 0xFFFF; ++word) {
@@ -49,15 +54,14 @@ TEST_P(BoundedDrawExhaustive, EveryResultEquallyOften)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faces, BoundedDrawExhaustive,
-    ::testing::Values(4, 6, 7, 8, 10, 12, 13, 20, 100),
-    [](const auto& info) { return std::string("d").append(std::to_string(info.param)); });
+    ::testing::Values(FacesCase { { "d4" }, 4 }, FacesCase { { "d6" }, 6 },
+        FacesCase { { "d7" }, 7 }, FacesCase { { "d8" }, 8 }, FacesCase { { "d10" }, 10 },
+        FacesCase { { "d12" }, 12 }, FacesCase { { "d13" }, 13 }, FacesCase { { "d20" }, 20 },
+        FacesCase { { "d100" }, 100 }),
+    caseName);
 
-struct ChiSquareCase
+struct ChiSquareCase : NamedCase
 {
-    friend void PrintTo(const ChiSquareCase& c, std::ostream* out)
-    {
-        *out << "d" << c.faces << " from " << c.minimum;
-    }
     int faces;
     int minimum;
     int draws;
@@ -93,14 +97,11 @@ TEST_P(DieFairness, PassesChiSquare)
 }
 
 INSTANTIATE_TEST_SUITE_P(Dice, DieFairness,
-    ::testing::Values(ChiSquareCase { 6, 1, 60000, 35.9 }, ChiSquareCase { 20, 1, 100000, 63.7 },
-        ChiSquareCase { 100, 1, 200000, 180.8 }, ChiSquareCase { 20, 15, 60000, 35.9 }),
-    [](const auto& info) {
-        return std::string("d")
-            .append(std::to_string(info.param.faces))
-            .append("Minimum")
-            .append(std::to_string(info.param.minimum));
-    });
+    ::testing::Values(ChiSquareCase { { "d6Minimum1" }, 6, 1, 60000, 35.9 },
+        ChiSquareCase { { "d20Minimum1" }, 20, 1, 100000, 63.7 },
+        ChiSquareCase { { "d100Minimum1" }, 100, 1, 200000, 180.8 },
+        ChiSquareCase { { "d20Minimum15" }, 20, 15, 60000, 35.9 }),
+    caseName);
 
 TEST(SystemRandom, ReseedsWithinOneClockTickNeverRepeat)
 {

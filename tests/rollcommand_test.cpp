@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "tests/support/testsupport.h"
 
 #include "roll/rollcommand.h"
 
@@ -9,10 +9,8 @@ using namespace quorlin::testing;
 
 namespace {
 
-struct ReportCase
+struct ReportCase : NamedCase
 {
-    const char* name;
-    friend void PrintTo(const ReportCase& c, std::ostream* out) { *out << c.name; }
     std::u16string faces;
     std::u16string difficulty;
     std::u16string throws;
@@ -40,37 +38,37 @@ const std::u16string ruler = u"---------------------------------------------";
 
 INSTANTIATE_TEST_SUITE_P(Reports, RollReport,
     ::testing::Values(
-        ReportCase { "ThreeThrowsAgainstDifficulty", u"20", u"12", u"3", 0, { 7, 15, 12 },
+        ReportCase { { "ThreeThrowsAgainstDifficulty" }, u"20", u"12", u"3", 0, { 7, 15, 12 },
             u"Dado 1  Resultado = 07  ¡Fallo!\r\n"
             u"Dado 2  Resultado = 15  ¡Exito!\r\n"
             u"Dado 3  Resultado = 12  ¡Exito!\r\n" },
         ReportCase {
-            "OneThrowNoDifficulty", u"6", u"", u"1", 0, { 5 }, u"Dado 1  Resultado = 05\r\n" },
-        ReportCase { "HundredAlwaysSucceeds", u"100", u"100", u"1", 0, { 100 },
+            { "OneThrowNoDifficulty" }, u"6", u"", u"1", 0, { 5 }, u"Dado 1  Resultado = 05\r\n" },
+        ReportCase { { "HundredAlwaysSucceeds" }, u"100", u"100", u"1", 0, { 100 },
             u"Dado 1  Resultado = 00  ¡Exito!\r\n" },
-        ReportCase { "HundredOnBiggerDieSucceeds", u"120", u"110", u"1", 0, { 100 },
+        ReportCase { { "HundredOnBiggerDieSucceeds" }, u"120", u"110", u"1", 0, { 100 },
             u"Dado 1  Resultado = 00  ¡Exito!\r\n" },
-        ReportCase { "NinetyNineFailsHundred", u"100", u"100", u"1", 0, { 99 },
+        ReportCase { { "NinetyNineFailsHundred" }, u"100", u"100", u"1", 0, { 99 },
             u"Dado 1  Resultado = 99  ¡Fallo!\r\n" },
-        ReportCase { "EqualToDifficultySucceeds", u"20", u"9", u"1", 0, { 9 },
+        ReportCase { { "EqualToDifficultySucceeds" }, u"20", u"9", u"1", 0, { 9 },
             u"Dado 1  Resultado = 09  ¡Exito!\r\n" },
-        ReportCase { "TenThrows", u"6", u"", u"10", 0, { 1, 2, 3, 4, 5, 6, 1, 2, 3, 4 },
+        ReportCase { { "TenThrows" }, u"6", u"", u"10", 0, { 1, 2, 3, 4, 5, 6, 1, 2, 3, 4 },
             u"Dado 1  Resultado = 01\r\nDado 2  Resultado = 02\r\nDado 3  Resultado = 03\r\n"
             u"Dado 4  Resultado = 04\r\nDado 5  Resultado = 05\r\nDado 6  Resultado = 06\r\n"
             u"Dado 7  Resultado = 01\r\nDado 8  Resultado = 02\r\nDado 9  Resultado = 03\r\n"
             u"Dado 10  Resultado = 04\r\n" },
-        ReportCase { "NoThrowsChosen", u"6", u"", u"", 0, { 3 }, u"" },
-        ReportCase { "CharacterSeries", u"6", u"4", u"7", 1,
+        ReportCase { { "NoThrowsChosen" }, u"6", u"", u"", 0, { 3 }, u"" },
+        ReportCase { { "CharacterSeries" }, u"6", u"4", u"7", 1,
             { 4, 2, 6, 1, 5, 3, 1, 1, 1, 1, 1, 1, 6, 6, 6, 6, 6, 6 },
             u"   04/02/06/01/05/03    Serie 1\r\n" + ruler + u"\r\n"
                 + u"   01/01/01/01/01/01    Serie 2\r\n" + ruler + u"\r\n"
                 + u"   06/06/06/06/06/06    Serie 3" },
-        ReportCase { "GreyCheckBoxIsCharacterMode", u"100", u"", u"1", 2,
+        ReportCase { { "GreyCheckBoxIsCharacterMode" }, u"100", u"", u"1", 2,
             { 100, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18 },
             u"   00/02/03/04/05/06    Serie 1\r\n" + ruler + u"\r\n"
                 + u"   07/08/09/10/11/12    Serie 2\r\n" + ruler + u"\r\n"
                 + u"   13/14/15/16/17/18    Serie 3" }),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST(RollReport, ErrorKeepsWhatWasWritten)
 {

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -34,14 +34,12 @@ TEST(RollState, InsertingBeforeTheSelectionKeepsItsText)
     state.setText(Control::cmbDificultad, u"5");
     state.insertItem(Control::cmbDificultad, u"4", 0);
     EXPECT_EQ(state.text(Control::cmbDificultad), u"5");
-    EXPECT_EQ(state.items(Control::cmbDificultad).toVector(),
-        (std::vector<std::u16string> { u"4", u"5" }));
+    EXPECT_EQ(
+        itemsOf(state.items(Control::cmbDificultad)), (std::vector<std::u16string> { u"4", u"5" }));
 }
 
-struct MisuseCase
+struct MisuseCase : NamedCase
 {
-    const char* name;
-    friend void PrintTo(const MisuseCase& c, std::ostream* out) { *out << c.name; }
     std::function<void(RollState&)> operation;
 };
 
@@ -59,23 +57,23 @@ TEST_P(RollStateMisuse, RaisesControlOperationAndChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, RollStateMisuse,
-    ::testing::Values(
-        MisuseCase { "TextNoItemHas", [](RollState& s) { s.setText(Control::cmbTiradas, u"11"); } },
-        MisuseCase {
-            "InsertPastTheEnd", [](RollState& s) { s.insertItem(Control::cmbMinimo, u"1", 1); } },
-        MisuseCase {
-            "InsertAtNegative", [](RollState& s) { s.insertItem(Control::cmbMinimo, u"1", -1); } },
-        MisuseCase { "AppendToADropDownList",
+    ::testing::Values(MisuseCase { { "TextNoItemHas" },
+                          [](RollState& s) { s.setText(Control::cmbTiradas, u"11"); } },
+        MisuseCase { { "InsertPastTheEnd" },
+            [](RollState& s) { s.insertItem(Control::cmbMinimo, u"1", 1); } },
+        MisuseCase { { "InsertAtNegative" },
+            [](RollState& s) { s.insertItem(Control::cmbMinimo, u"1", -1); } },
+        MisuseCase { { "AppendToADropDownList" },
             [](RollState& s) { append(s, Control::cmbTiradas, { u"1" }); } },
-        MisuseCase { "ListOfAButton", [](RollState& s) { s.clearList(Control::cmdTirar); } },
-        MisuseCase { "TextOfTheCheckBox", [](RollState& s) { s.text(Control::chkPersonaje); } },
-        MisuseCase { "ValueOfAList", [](RollState& s) { s.value(Control::cmbTiradas); } },
+        MisuseCase { { "ListOfAButton" }, [](RollState& s) { s.clearList(Control::cmdTirar); } },
+        MisuseCase { { "TextOfTheCheckBox" }, [](RollState& s) { s.text(Control::chkPersonaje); } },
+        MisuseCase { { "ValueOfAList" }, [](RollState& s) { s.value(Control::cmbTiradas); } },
         MisuseCase {
-            "CheckBoxValueThree", [](RollState& s) { s.setValue(Control::chkPersonaje, 3); } },
+            { "CheckBoxValueThree" }, [](RollState& s) { s.setValue(Control::chkPersonaje, 3); } },
         MisuseCase {
-            "ChooseMissingItem", [](RollState& s) { s.chooseItem(Control::cmbTiradas, 10); } },
-        MisuseCase { "PressAList", [](RollState& s) { s.press(Control::cmbTiradas); } }),
-    [](const auto& info) { return std::string(info.param.name); });
+            { "ChooseMissingItem" }, [](RollState& s) { s.chooseItem(Control::cmbTiradas, 10); } },
+        MisuseCase { { "PressAList" }, [](RollState& s) { s.press(Control::cmbTiradas); } }),
+    caseName);
 
 TEST(RollState, ObserverHearsProgramOperationsOnly)
 {

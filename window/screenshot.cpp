@@ -1,6 +1,6 @@
 // Writes a picture of the window after the typical use (a d20 against difficulty 12, three
 // throws) to the PNG file named on the command line; the README shows it.
-#include "runtime/random.h"
+#include "tests/support/scriptedrandom.h"
 #include "window/frmtirardados.h"
 #include "window/session.h"
 #include "window/spanish.h"
@@ -20,8 +20,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     quorlin::installSpanish(application);
-    using quorlin::wordForDraw;
-    quorlin::ScriptedRandom random(
+    using quorlin::testing::wordForDraw;
+    quorlin::testing::ScriptedRandom random(
         { wordForDraw(7, 20), wordForDraw(15, 20), wordForDraw(12, 20) });
     quorlin::Session session(random);
     session.start();

@@ -5,7 +5,7 @@
 #include <QCheckBox>
 
 using namespace quorlin;
-using namespace quorlin::test;
+using namespace quorlin::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -35,6 +35,7 @@ class KeyboardTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installSpanish(*QCoreApplication::instance()); }
     void tabOrder_data();
     void tabOrder();
     void accessKeys_data();
@@ -196,12 +197,6 @@ void KeyboardTest::spaceTogglesCharacterMode()
     QCOMPARE(enabled(), QList<bool>({ false, true, true }));
 }
 
-int main(int argc, char* argv[])
-{
-    QApplication application(argc, argv);
-    installSpanish(application);
-    KeyboardTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(KeyboardTest)
 
 #include "keyboard_test.moc"

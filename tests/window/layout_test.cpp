@@ -10,7 +10,7 @@
 #include <QStyleOptionButton>
 
 using namespace quorlin;
-using namespace quorlin::test;
+using namespace quorlin::testing;
 using namespace Qt::StringLiterals;
 
 class LayoutTest : public QObject
@@ -18,6 +18,7 @@ class LayoutTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installSpanish(*QCoreApplication::instance()); }
     void controls_data();
     void controls();
     void clientAreaAndFont();
@@ -204,12 +205,6 @@ void LayoutTest::programOperationsReachTheirControls()
     QCOMPARE(state.text(Control::txtResultado), u"a\nb");
 }
 
-int main(int argc, char* argv[])
-{
-    QApplication application(argc, argv);
-    installSpanish(application);
-    LayoutTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(LayoutTest)
 
 #include "layout_test.moc"

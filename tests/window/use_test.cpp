@@ -9,7 +9,7 @@
 #include <QTimer>
 
 using namespace quorlin;
-using namespace quorlin::test;
+using namespace quorlin::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -62,6 +62,7 @@ class UseTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installSpanish(*QCoreApplication::instance()); }
     void typicalUse();
     void editingTheReportKeepsItsLineEnds();
     void typedLetterIsReportedAndTheProgramGoesOn();
@@ -164,12 +165,6 @@ void UseTest::ending()
     QCOMPARE(running.session.program().hasEnded(), byButton);
 }
 
-int main(int argc, char* argv[])
-{
-    QApplication application(argc, argv);
-    installSpanish(application);
-    UseTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(UseTest)
 
 #include "use_test.moc"

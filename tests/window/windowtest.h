@@ -1,7 +1,7 @@
 #pragma once
 
 #include "roll/rollstate.h"
-#include "runtime/random.h"
+#include "tests/support/scriptedrandom.h"
 #include "window/frmtirardados.h"
 #include "window/session.h"
 
@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace quorlin::test {
+namespace quorlin::testing {
 
 /// A started session on scripted draws (every draw a 1 unless told), its window shown.
 struct Running
@@ -60,4 +60,4 @@ struct Running
     Session session;
 };
 
-} // namespace quorlin::test
+} // namespace quorlin::testing
