@@ -87,7 +87,7 @@ std::u16string typedText(Reader& in)
     return text;
 }
 
-std::optional<ErrorKind> kindOf(const std::u16string& text)
+std::optional<ErrorKind> conversionErrorOf(const std::u16string& text)
 {
     try {
         integerOfText(text);
@@ -281,15 +281,15 @@ private:
     void observe(const StateChange& change)
     {
         ++m_writes.total;
-        ++m_writes.byControl[static_cast<std::size_t>(change.control)];
+        ++m_writes.byControl[indexOf(change.control)];
         const bool list
             = change.control == Control::cmbMinimo || change.control == Control::cmbDificultad;
         if (!list)
             return;
         m_writes.listsTouched = true;
-        if (change.kind == StateChange::Kind::Cleared) {
+        if (change.kind == ChangeKind::Cleared) {
             m_writes.nextInsert = 0;
-        } else if (change.kind == StateChange::Kind::Inserted) {
+        } else if (change.kind == ChangeKind::Inserted) {
             // cmbMinimo gets position i, then cmbDificultad the same position.
             const bool minimum = change.control == Control::cmbMinimo;
             const int expected = m_writes.nextInsert / 2;
@@ -306,7 +306,7 @@ private:
             return;
         m_model.minimum = -1;
         m_model.difficulty = -1;
-        expected = kindOf(faces);
+        expected = conversionErrorOf(faces);
         if (!expected && integerOfText(faces) == -32768)
             expected = ErrorKind::Overflow; // faces - 1 leaves the 16-bit range
         if (expected) {
@@ -347,7 +347,7 @@ private:
         // The faces and the minimum do not change during a roll, so either every die can be
         // thrown or the first one fails, before anything is written.
         const int minimum = std::max(1, m_model.minimum + 1);
-        expected = kindOf(m_model.faces);
+        expected = conversionErrorOf(m_model.faces);
         if (!expected && integerOfText(m_model.faces) < minimum)
             expected = ErrorKind::UnreachableMinimum;
         if (expected) {
@@ -355,7 +355,7 @@ private:
                 fail("a failed roll left a report", m_event, m_state.text(Control::txtResultado));
             return;
         }
-        if (m_writes.total != m_writes.byControl[static_cast<std::size_t>(Control::txtResultado)])
+        if (m_writes.total != m_writes.byControl[indexOf(Control::txtResultado)])
             fail("the roll wrote to something besides the report", m_event);
         const int faces = integerOfText(m_model.faces);
         const std::u16string report = m_state.text(Control::txtResultado);

@@ -2,7 +2,6 @@
 
 #include "roll/dieroll.h"
 #include "roll/rollstate.h"
-#include "runtime/checked.h"
 #include "runtime/numbers.h"
 
 namespace quorlin {
@@ -20,42 +19,43 @@ namespace {
         const std::u16string throws = state.text(Control::cmbTiradas);
         if (isEmpty(throws) || !isNumeric(throws))
             return;
-        const std::int16_t count = integerOfText(throws);
-        forEachChecked(1, count, [&](std::int16_t i) {
+        // i never passes count, a 16-bit number, so it fits in 16 bits too.
+        const int count = integerOfText(throws);
+        for (int i = 1; i <= count; ++i) {
             const std::u16string die = LanzarDado(state, random);
-            append(state, Control::txtResultado,
-                { u"Dado ", textOfInteger(i), u"  Resultado = ", die });
+            state.append(Control::txtResultado,
+                { u"Dado ", textOfInteger(static_cast<std::int16_t>(i)), u"  Resultado = ", die });
             if (!isEmpty(state.text(Control::cmbDificultad)))
                 ComprobarExito(state, die);
             else
-                append(state, Control::txtResultado, { lineEnd });
-        });
+                state.append(Control::txtResultado, { lineEnd });
+        }
     }
 
     void characterSeries(RollState& state, RandomSource& random)
     {
-        forEachChecked(1, 18, [&](std::int16_t i) {
+        for (int i = 1; i <= 18; ++i) {
             const std::u16string die = LanzarDado(state, random);
             switch (i) {
             case 1:
                 state.setText(Control::txtResultado, std::u16string(indent) + die);
                 break;
             case 7:
-                append(state, Control::txtResultado,
+                state.append(Control::txtResultado,
                     { u"    Serie 1", lineEnd, ruler, lineEnd, indent, die });
                 break;
             case 13:
-                append(state, Control::txtResultado,
+                state.append(Control::txtResultado,
                     { u"    Serie 2", lineEnd, ruler, lineEnd, indent, die });
                 break;
             case 18:
-                append(state, Control::txtResultado, { u"/", die, u"    Serie 3" });
+                state.append(Control::txtResultado, { u"/", die, u"    Serie 3" });
                 break;
             default:
-                append(state, Control::txtResultado, { u"/", die });
+                state.append(Control::txtResultado, { u"/", die });
                 break;
             }
-        });
+        }
     }
 
 } // namespace
@@ -69,15 +69,15 @@ void cmdTirar_Click(RollState& state, RandomSource& random)
         throwSeries(state, random);
 }
 
-void ComprobarExito(RollState& state, std::u16string dieText)
+void ComprobarExito(RollState& state, std::u16string_view dieText)
 {
     if (dieText == u"00") {
-        append(state, Control::txtResultado, { success, lineEnd });
+        state.append(Control::txtResultado, { success, lineEnd });
         return;
     }
     const std::int16_t value = integerOfText(dieText);
     const std::int16_t difficulty = integerOfText(state.text(Control::cmbDificultad));
-    append(state, Control::txtResultado, { value < difficulty ? failure : success, lineEnd });
+    state.append(Control::txtResultado, { value < difficulty ? failure : success, lineEnd });
 }
 
 } // namespace quorlin

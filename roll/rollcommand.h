@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 namespace quorlin {
 
@@ -9,12 +9,12 @@ class RollState;
 
 /// The roll command: clears txtResultado, then writes the character series when chkPersonaje
 /// is not 0, and otherwise the numbered throw series of cmbTiradas throws, each judged against
-/// cmbDificultad when one is chosen. Throws nothing when cmbTiradas is empty or not numeric.
+/// cmbDificultad when one is chosen. Rolls no die when cmbTiradas is empty or not numeric.
 /// An error stops it, leaving the report as far as it was written.
 void cmdTirar_Click(RollState& state, RandomSource& random);
 
 /// Appends the verdict of one die text against cmbDificultad, and a line end: "00" always
 /// succeeds; any other die text succeeds when its value reaches the difficulty.
-void ComprobarExito(RollState& state, std::u16string dieText);
+void ComprobarExito(RollState& state, std::u16string_view dieText);
 
 } // namespace quorlin

@@ -6,7 +6,7 @@ namespace quorlin {
 
 namespace {
 
-    enum class Kind {
+    enum class ControlKind {
         EditableCombo,
         DropDownList,
         CheckBox,
@@ -14,33 +14,25 @@ namespace {
         Button,
     };
 
-    Kind kindOf(Control control)
+    ControlKind controlKind(Control control)
     {
         switch (control) {
         case Control::cmbCaras:
-            return Kind::EditableCombo;
+            return ControlKind::EditableCombo;
         case Control::cmbMinimo:
         case Control::cmbDificultad:
         case Control::cmbTiradas:
-            return Kind::DropDownList;
+            return ControlKind::DropDownList;
         case Control::chkPersonaje:
-            return Kind::CheckBox;
+            return ControlKind::CheckBox;
         case Control::txtResultado:
-            return Kind::TextBox;
+            return ControlKind::TextBox;
         case Control::cmdTirar:
         case Control::cmdSalir:
             break;
         }
-        return Kind::Button;
+        return ControlKind::Button;
     }
-
-    bool hasList(Control control)
-    {
-        const Kind kind = kindOf(control);
-        return kind == Kind::EditableCombo || kind == Kind::DropDownList;
-    }
-
-    bool hasText(Control control) { return hasList(control) || kindOf(control) == Kind::TextBox; }
 
     void require(bool condition)
     {
@@ -50,9 +42,20 @@ namespace {
 
 } // namespace
 
+bool hasList(Control control)
+{
+    const ControlKind kind = controlKind(control);
+    return kind == ControlKind::EditableCombo || kind == ControlKind::DropDownList;
+}
+
+bool hasText(Control control)
+{
+    return hasList(control) || controlKind(control) == ControlKind::TextBox;
+}
+
 std::string_view controlName(Control control)
 {
-    static constexpr std::array<std::string_view, controlCount> names {
+    static constexpr auto names = std::to_array<std::string_view>({
         "cmbCaras",
         "cmbMinimo",
         "cmbDificultad",
@@ -61,8 +64,9 @@ std::string_view controlName(Control control)
         "txtResultado",
         "cmdTirar",
         "cmdSalir",
-    };
-    return names[static_cast<std::size_t>(control)];
+    });
+    static_assert(names.size() == controlCount, "one name for each control");
+    return names[indexOf(control)];
 }
 
 RollState::RollState()
@@ -74,19 +78,16 @@ RollState::RollState()
 
 const RollState::Entry& RollState::entry(Control control) const
 {
-    return m_entries[static_cast<std::size_t>(control)];
+    return m_entries[indexOf(control)];
 }
 
-RollState::Entry& RollState::entry(Control control)
-{
-    return m_entries[static_cast<std::size_t>(control)];
-}
+RollState::Entry& RollState::entry(Control control) { return m_entries[indexOf(control)]; }
 
 std::u16string RollState::text(Control control) const
 {
     require(hasText(control));
     const Entry& e = entry(control);
-    if (kindOf(control) == Kind::DropDownList)
+    if (controlKind(control) == ControlKind::DropDownList)
         return e.selected < 0 ? std::u16string()
                               : std::u16string(e.items[static_cast<std::size_t>(e.selected)]);
     return e.text;
@@ -108,7 +109,7 @@ bool RollState::isEnabled(Control control) const { return entry(control).enabled
 
 int RollState::value(Control control) const
 {
-    require(kindOf(control) == Kind::CheckBox);
+    require(controlKind(control) == ControlKind::CheckBox);
     return entry(control).value;
 }
 
@@ -116,23 +117,23 @@ void RollState::setText(Control control, std::u16string text)
 {
     require(hasText(control));
     Entry& e = entry(control);
-    if (kindOf(control) == Kind::DropDownList) {
+    if (controlKind(control) == ControlKind::DropDownList) {
         const int found = text.empty() ? -1 : e.items.indexOf(text);
         require(text.empty() || found >= 0);
         e.selected = found;
     } else {
         e.text = std::move(text);
     }
-    notify(control, StateChange::Kind::Text);
+    notify(control, ChangeKind::Text);
 }
 
-void RollState::appendText(Control control, std::initializer_list<std::u16string_view> pieces)
+void RollState::append(Control control, std::initializer_list<std::u16string_view> pieces)
 {
-    require(hasText(control) && kindOf(control) != Kind::DropDownList);
+    require(hasText(control) && controlKind(control) != ControlKind::DropDownList);
     std::u16string& text = entry(control).text;
     for (const auto piece : pieces)
         text.append(piece);
-    notify(control, StateChange::Kind::Text);
+    notify(control, ChangeKind::Text);
 }
 
 void RollState::clearList(Control control)
@@ -141,9 +142,9 @@ void RollState::clearList(Control control)
     Entry& e = entry(control);
     e.items.clear();
     e.selected = -1;
-    if (kindOf(control) == Kind::EditableCombo)
+    if (controlKind(control) == ControlKind::EditableCombo)
         e.text.clear();
-    notify(control, StateChange::Kind::Cleared);
+    notify(control, ChangeKind::Cleared);
 }
 
 void RollState::insertItem(Control control, std::u16string_view item, int position)
@@ -154,72 +155,68 @@ void RollState::insertItem(Control control, std::u16string_view item, int positi
     e.items.insert(static_cast<std::size_t>(position), item);
     if (e.selected >= position)
         ++e.selected;
-    notify(control, StateChange::Kind::Inserted, position);
+    notify(control, ChangeKind::Inserted, position);
 }
 
 void RollState::setEnabled(Control control, bool enabled)
 {
     entry(control).enabled = enabled;
-    notify(control, StateChange::Kind::Enabled);
+    notify(control, ChangeKind::Enabled);
+}
+
+// Every user operation: misuse raises, a disabled control ignores it, otherwise the entry
+// changes first and only then is the event raised.
+template <typename Change>
+bool RollState::operate(Control control, bool allowed, std::optional<Event> event, Change&& change)
+{
+    require(allowed);
+    Entry& e = entry(control);
+    if (!e.enabled)
+        return false;
+    change(e);
+    if (event)
+        raise(control, *event);
+    return true;
 }
 
 bool RollState::chooseItem(Control control, int index)
 {
-    require(hasList(control));
-    Entry& e = entry(control);
-    if (!e.enabled)
-        return false;
-    require(index >= 0 && static_cast<std::size_t>(index) < e.items.size());
-    e.selected = index;
-    if (kindOf(control) == Kind::EditableCombo)
-        e.text = std::u16string(e.items[static_cast<std::size_t>(index)]);
-    raise(control, Event::Click);
-    return true;
+    return operate(control, hasList(control), Event::Click, [&](Entry& e) {
+        require(index >= 0 && static_cast<std::size_t>(index) < e.items.size());
+        e.selected = index;
+        if (controlKind(control) == ControlKind::EditableCombo)
+            e.text = std::u16string(e.items[static_cast<std::size_t>(index)]);
+    });
 }
 
 bool RollState::editField(Control control, std::u16string text)
 {
-    require(kindOf(control) == Kind::EditableCombo);
-    Entry& e = entry(control);
-    if (!e.enabled)
-        return false;
-    e.text = std::move(text);
-    e.selected = -1;
-    raise(control, Event::Change);
-    return true;
+    return operate(
+        control, controlKind(control) == ControlKind::EditableCombo, Event::Change, [&](Entry& e) {
+            e.text = std::move(text);
+            e.selected = -1;
+        });
 }
 
 bool RollState::setValue(Control control, int value)
 {
-    require(kindOf(control) == Kind::CheckBox && value >= 0 && value <= 2);
-    Entry& e = entry(control);
-    if (!e.enabled)
-        return false;
-    e.value = value;
-    raise(control, Event::Click);
-    return true;
+    const bool allowed = controlKind(control) == ControlKind::CheckBox && value >= 0 && value <= 2;
+    return operate(control, allowed, Event::Click, [&](Entry& e) { e.value = value; });
 }
 
 bool RollState::editText(Control control, std::u16string text)
 {
-    require(kindOf(control) == Kind::TextBox);
-    Entry& e = entry(control);
-    if (!e.enabled)
-        return false;
-    e.text = std::move(text);
-    return true;
+    return operate(control, controlKind(control) == ControlKind::TextBox, std::nullopt,
+        [&](Entry& e) { e.text = std::move(text); });
 }
 
 bool RollState::press(Control control)
 {
-    require(kindOf(control) == Kind::Button);
-    if (!entry(control).enabled)
-        return false;
-    raise(control, Event::Click);
-    return true;
+    return operate(
+        control, controlKind(control) == ControlKind::Button, Event::Click, [](Entry&) {});
 }
 
-void RollState::notify(Control control, StateChange::Kind kind, int position)
+void RollState::notify(Control control, ChangeKind kind, int position)
 {
     if (m_observer)
         m_observer(StateChange { control, kind, position });

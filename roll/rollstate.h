@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,25 @@ enum class Control {
 
 inline constexpr std::size_t controlCount = 8;
 
+/// The control's place in a per-control array, 0 .. controlCount - 1, in the enum's order.
+constexpr std::size_t indexOf(Control control) { return static_cast<std::size_t>(control); }
+
+static_assert(indexOf(Control::cmdSalir) + 1 == controlCount, "controlCount must follow Control");
+
+/// Every control, in the enum's order.
+inline constexpr auto allControls = [] {
+    std::array<Control, controlCount> controls {};
+    for (std::size_t i = 0; i < controlCount; ++i)
+        controls[i] = static_cast<Control>(i);
+    return controls;
+}();
+
+/// True for the four combo boxes, the controls that hold a list of items.
+bool hasList(Control control);
+
+/// True for the controls that hold a text: the combo boxes and the result box.
+bool hasText(Control control);
+
 /// The control's name, as the window's object names use it ("cmbCaras").
 std::string_view controlName(Control control);
 
@@ -35,18 +55,19 @@ enum class Event {
     Change,
 };
 
+/// The kinds of change a program operation makes.
+enum class ChangeKind {
+    Text, ///< The text was written (for a drop-down list: its selection).
+    Cleared, ///< The list lost every item and its selection.
+    Inserted, ///< One item was inserted at position.
+    Enabled, ///< The enabled flag was written.
+};
+
 /// What a program operation changed, for whoever mirrors the state on screen.
 struct StateChange
 {
-    enum class Kind {
-        Text, ///< The text was written (for a drop-down list: its selection).
-        Cleared, ///< The list lost every item and its selection.
-        Inserted, ///< One item was inserted at position.
-        Enabled, ///< The enabled flag was written.
-    };
-
     Control control = Control::cmbCaras;
-    Kind kind = Kind::Text;
+    ChangeKind kind = ChangeKind::Text;
     int position = -1;
 };
 
@@ -85,7 +106,7 @@ public:
     /// Joins the pieces behind the text of a text box or the editable combo's field, from left
     /// to right: the same as writing back the text read with the pieces behind it, without
     /// copying what is already there.
-    void appendText(Control control, std::initializer_list<std::u16string_view> pieces);
+    void append(Control control, std::initializer_list<std::u16string_view> pieces);
     void clearList(Control control);
     void insertItem(Control control, std::u16string_view item, int position);
     void setEnabled(Control control, bool enabled);
@@ -113,19 +134,14 @@ private:
 
     const Entry& entry(Control control) const;
     Entry& entry(Control control);
-    void notify(Control control, StateChange::Kind kind, int position = -1);
+    template <typename Change>
+    bool operate(Control control, bool allowed, std::optional<Event> event, Change&& change);
+    void notify(Control control, ChangeKind kind, int position = -1);
     void raise(Control control, Event event);
 
     std::array<Entry, controlCount> m_entries;
     Observer m_observer;
     EventSink m_eventSink;
 };
-
-/// Reads the entry's text, joins the pieces behind it from left to right, writes the whole back.
-inline void append(
-    RollState& state, Control control, std::initializer_list<std::u16string_view> pieces)
-{
-    state.appendText(control, pieces);
-}
 
 } // namespace quorlin

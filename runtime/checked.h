@@ -25,15 +25,4 @@ inline std::int16_t checkedSub(std::int16_t a, std::int16_t b)
     return static_cast<std::int16_t>(difference);
 }
 
-/// Runs body(i) for i = first .. last on a 16-bit counter that is stepped, and checked, after
-/// every pass, the last one included: a last of 32767 raises ErrorKind::Overflow after its pass.
-/// Runs nothing when last < first.
-template <typename Body> void forEachChecked(std::int16_t first, std::int16_t last, Body&& body)
-{
-    for (std::int16_t i = first; i <= last;) {
-        body(i);
-        i = checkedAdd(i, 1);
-    }
-}
-
 } // namespace quorlin

@@ -1,36 +1,69 @@
 #include "runtime/error.h"
 
+#include <array>
+#include <cstddef>
+#include <string_view>
+
 namespace quorlin {
 
 namespace {
 
     struct Texts
     {
-        const char16_t* title;
-        const char16_t* message;
-        const char* messageUtf8;
+        std::u16string_view title;
+        std::u16string_view message;
     };
 
-    Texts textsOf(ErrorKind kind)
+    constexpr Texts textsOf(ErrorKind kind)
     {
         switch (kind) {
         case ErrorKind::TypeMismatch:
-            return { u"Error de tipo", u"Error de tipo: el texto no es un número.",
-                "Error de tipo: el texto no es un número." };
+            return { u"Error de tipo", u"Error de tipo: el texto no es un número." };
         case ErrorKind::Overflow:
-            return { u"Desbordamiento", u"Desbordamiento: el número no está entre -32768 y 32767.",
-                "Desbordamiento: el número no está entre -32768 y 32767." };
+            return { u"Desbordamiento",
+                u"Desbordamiento: el número no está entre -32768 y 32767." };
         case ErrorKind::ControlOperation:
             return { u"Error de control",
-                u"Error de control: la operación no es válida para este control.",
-                "Error de control: la operación no es válida para este control." };
+                u"Error de control: la operación no es válida para este control." };
         case ErrorKind::UnreachableMinimum:
             return { u"Tirada imposible",
-                u"Tirada imposible: ninguna cara del dado alcanza la tirada mínima.",
-                "Tirada imposible: ninguna cara del dado alcanza la tirada mínima." };
+                u"Tirada imposible: ninguna cara del dado alcanza la tirada mínima." };
         }
-        return { u"Error", u"Error desconocido.", "Error desconocido." };
+        return { u"Error", u"Error desconocido." };
     }
+
+    constexpr std::size_t kindCount = static_cast<std::size_t>(ErrorKind::UnreachableMinimum) + 1;
+    using Utf8Message = std::array<char, 128>;
+
+    // The messages contain no surrogate pairs, so each UTF-16 unit becomes one to three bytes.
+    constexpr Utf8Message utf8Of(std::u16string_view text)
+    {
+        Utf8Message out {};
+        std::size_t at = 0;
+        const auto put = [&](unsigned byte) { out.at(at++) = static_cast<char>(byte); };
+        for (const char16_t unit : text) {
+            if (unit < 0x80) {
+                put(unit);
+            } else if (unit < 0x800) {
+                put(0xC0 | (unit >> 6));
+                put(0x80 | (unit & 0x3F));
+            } else {
+                put(0xE0 | (unit >> 12));
+                put(0x80 | ((unit >> 6) & 0x3F));
+                put(0x80 | (unit & 0x3F));
+            }
+        }
+        out.at(at) = '\0';
+        return out;
+    }
+
+    // what() wants UTF-8 and must not allocate: the messages are converted when compiled.
+    constexpr auto utf8Messages = [] {
+        std::array<Utf8Message, kindCount + 1> messages {};
+        for (std::size_t kind = 0; kind <= kindCount; ++kind)
+            messages[kind] = utf8Of(textsOf(static_cast<ErrorKind>(kind)).message);
+        return messages;
+    }();
 
 } // namespace
 
@@ -39,10 +72,14 @@ Error::Error(ErrorKind kind) noexcept
 {
 }
 
-const char* Error::what() const noexcept { return textsOf(m_kind).messageUtf8; }
+const char* Error::what() const noexcept
+{
+    const auto kind = static_cast<std::size_t>(m_kind);
+    return utf8Messages[kind < kindCount ? kind : kindCount].data();
+}
 
-std::u16string errorTitle(ErrorKind kind) { return textsOf(kind).title; }
+std::u16string errorTitle(ErrorKind kind) { return std::u16string(textsOf(kind).title); }
 
-std::u16string errorMessage(ErrorKind kind) { return textsOf(kind).message; }
+std::u16string errorMessage(ErrorKind kind) { return std::u16string(textsOf(kind).message); }
 
 } // namespace quorlin

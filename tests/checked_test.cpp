@@ -18,26 +18,4 @@ TEST(CheckedArithmetic, RaisesOverflowAtTheLimits)
     EXPECT_EQ(errorKindOf([] { checkedSub(0, -32768); }), ErrorKind::Overflow);
 }
 
-TEST(CheckedLoop, StepsAfterTheLastPassToo)
-{
-    int passes = 0;
-    std::int16_t lastSeen = 0;
-    EXPECT_EQ(errorKindOf([&] {
-        forEachChecked(32760, 32767, [&](std::int16_t i) {
-            ++passes;
-            lastSeen = i;
-        });
-    }),
-        ErrorKind::Overflow);
-    EXPECT_EQ(passes, 8);
-    EXPECT_EQ(lastSeen, 32767);
-}
-
-TEST(CheckedLoop, RunsNothingWhenTheBoundIsBelowTheStart)
-{
-    int passes = 0;
-    forEachChecked(0, -1, [&](std::int16_t) { ++passes; });
-    EXPECT_EQ(passes, 0);
-}
-
 } // namespace

@@ -28,12 +28,6 @@ struct EntryCase
     bool enabled;
 };
 
-bool hasList(Control control)
-{
-    return control == Control::cmbCaras || control == Control::cmbMinimo
-        || control == Control::cmbDificultad || control == Control::cmbTiradas;
-}
-
 class ProgramTest : public ::testing::Test
 {
 protected:
@@ -46,7 +40,7 @@ protected:
     {
         for (const auto& e : expected) {
             SCOPED_TRACE(controlName(e.control));
-            if (hasList(e.control) || e.control == Control::txtResultado) {
+            if (hasText(e.control)) {
                 EXPECT_EQ(state.text(e.control), e.text);
             }
             if (hasList(e.control)) {
@@ -129,7 +123,7 @@ TEST_F(ProgramTest, TypingRebuildsOnEveryKeystroke)
     program.start();
     std::vector<std::size_t> sizesAtEachRebuild;
     state.setObserver([&](const StateChange& change) {
-        if (change.control == Control::cmbMinimo && change.kind == StateChange::Kind::Cleared)
+        if (change.control == Control::cmbMinimo && change.kind == ChangeKind::Cleared)
             sizesAtEachRebuild.push_back(state.items(Control::cmbDificultad).size());
     });
     type(u"12");

@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(Operations, RollStateMisuse,
         MisuseCase { { "InsertAtNegative" },
             [](RollState& s) { s.insertItem(Control::cmbMinimo, u"1", -1); } },
         MisuseCase { { "AppendToADropDownList" },
-            [](RollState& s) { append(s, Control::cmbTiradas, { u"1" }); } },
+            [](RollState& s) { s.append(Control::cmbTiradas, { u"1" }); } },
         MisuseCase { { "ListOfAButton" }, [](RollState& s) { s.clearList(Control::cmdTirar); } },
         MisuseCase { { "TextOfTheCheckBox" }, [](RollState& s) { s.text(Control::chkPersonaje); } },
         MisuseCase { { "ValueOfAList" }, [](RollState& s) { s.value(Control::cmbTiradas); } },
@@ -87,9 +87,9 @@ TEST(RollState, ObserverHearsProgramOperationsOnly)
     state.setEnabled(Control::cmdTirar, false);
     ASSERT_EQ(changes.size(), 2u);
     EXPECT_EQ(changes[0].control, Control::cmbMinimo);
-    EXPECT_EQ(changes[0].kind, StateChange::Kind::Inserted);
+    EXPECT_EQ(changes[0].kind, ChangeKind::Inserted);
     EXPECT_EQ(changes[0].position, 0);
-    EXPECT_EQ(changes[1].kind, StateChange::Kind::Enabled);
+    EXPECT_EQ(changes[1].kind, ChangeKind::Enabled);
     EXPECT_TRUE(events.empty());
 
     EXPECT_TRUE(state.chooseItem(Control::cmbCaras, 5));

@@ -258,15 +258,15 @@ void FrmTirarDados::bindUserOperations()
 void FrmTirarDados::apply(const StateChange& change)
 {
     switch (change.kind) {
-    case StateChange::Kind::Text:
+    case ChangeKind::Text:
         showPendingRows(change.control);
         showText(change.control);
         break;
-    case StateChange::Kind::Cleared:
+    case ChangeKind::Cleared:
         model(change.control)->cleared();
         showText(change.control);
         break;
-    case StateChange::Kind::Inserted:
+    case ChangeKind::Inserted:
         model(change.control)->rowInserted(change.position);
         // A program that drives RollState without a user operation still gets its views told,
         // once the event loop runs again.
@@ -276,7 +276,7 @@ void FrmTirarDados::apply(const StateChange& change)
                 this, [this] { showPendingRows(); }, Qt::QueuedConnection);
         }
         break;
-    case StateChange::Kind::Enabled:
+    case ChangeKind::Enabled:
         widget(change.control)->setEnabled(m_program.state().isEnabled(change.control));
         break;
     }

@@ -20,12 +20,13 @@ void cmbCaras_Click(RollState& state)
     state.clearList(Control::cmbDificultad);
     const std::u16string faces = state.text(Control::cmbCaras);
     if (!isEmpty(faces)) {
-        const std::int16_t last = checkedSub(integerOfText(faces), 1);
-        forEachChecked(0, last, [&](std::int16_t i) {
-            const IntegerText item(checkedAdd(i, 1));
+        const int last = checkedSub(integerOfText(faces), 1);
+        // Each item, i + 1, is at most the number of faces, so it fits in 16 bits.
+        for (int i = 0; i <= last; ++i) {
+            const IntegerText item(static_cast<std::int16_t>(i + 1));
             state.insertItem(Control::cmbMinimo, item.view(), i);
             state.insertItem(Control::cmbDificultad, item.view(), i);
-        });
+        }
     }
     state.setEnabled(Control::cmbMinimo, true);
     state.setEnabled(Control::cmdTirar, true);
