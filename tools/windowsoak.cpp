@@ -162,7 +162,7 @@ int main(int argc, char* argv[])
     std::printf("error reports opened and closed: %ld\n", reportsClosed);
 
     bool ok = true;
-    if (session.host().hasEnded() || !window.isVisible()) {
+    if (session.program().hasEnded() || !window.isVisible()) {
         std::printf("FAIL: the window did not stay open\n");
         ok = false;
     }
@@ -173,7 +173,7 @@ int main(int argc, char* argv[])
     }
     // The last click ends the program through its button, as the user would.
     QTest::mouseClick(find<QPushButton>(window, "cmdSalir"), Qt::LeftButton);
-    if (!session.host().hasEnded()) {
+    if (!session.program().hasEnded()) {
         std::printf("FAIL: Salir did not end the program\n");
         ok = false;
     }

@@ -1,9 +1,7 @@
 #include "window/frmtirardados.h"
 
-#include "runtime/host.h"
 #include "window/accesskeylabel.h"
 #include "window/icon.h"
-#include "window/events/program.h"
 #include "window/rolllistmodel.h"
 
 #include <QCheckBox>
@@ -21,22 +19,22 @@ namespace quorlin {
 
 using namespace Qt::StringLiterals;
 
-namespace {
+struct Twips
+{
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
 
-    struct Twips
-    {
-        int left = 0;
-        int top = 0;
-        int width = 0;
-        int height = 0;
-    };
+namespace {
 
     // 15 twips make one logical pixel (1440 to the logical inch, 96 pixels to it). Each coordinate
     // is rounded to the nearest whole pixel on its own; no whole number of twips lies halfway
     // between two pixels, 15 being odd.
     constexpr int pixelsOfTwips(int twips) { return (twips + 7) / 15; }
 
-    void place(QWidget* widget, const QString& name, Twips twips)
+    void place(QWidget* widget, const QString& name, const Twips& twips)
     {
         widget->setObjectName(name);
         widget->setGeometry(pixelsOfTwips(twips.left), pixelsOfTwips(twips.top),
@@ -79,15 +77,14 @@ namespace {
 
 } // namespace
 
-FrmTirarDados::FrmTirarDados(Program& program, Host& host, QWidget* parent)
+FrmTirarDados::FrmTirarDados(RollState& state, QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_program(program)
-    , m_host(host)
+    , m_state(state)
 {
     setObjectName(u"frm_TirarDados"_s);
     setWindowTitle(u"Quorlin"_s);
     setWindowIcon(quorlinIcon());
-    setFont(designFont());
+    setFont(windowFont());
     setFixedSize(pixelsOfTwips(2688), pixelsOfTwips(3876));
     m_dropDownStyle = new DropDownStyle;
     m_dropDownStyle->setParent(this);
@@ -96,63 +93,44 @@ FrmTirarDados::FrmTirarDados(Program& program, Host& host, QWidget* parent)
     place(frame, u"FrameDatos"_s, { 0, 0, 2676, 2076 });
     frame->setFocusPolicy(Qt::NoFocus);
 
-    auto* label1 = new AccessKeyLabel(u"&Caras del Dado"_s, frame);
-    place(label1, u"Label1"_s, { 144, 360, 1188, 288 });
-    m_cmbCaras = makeCombo(Control::cmbCaras, label1);
-    place(m_cmbCaras, nameOf(Control::cmbCaras), { 1704, 315, 690, 288 });
+    AccessKeyLabel* label1 = addList(frame, Control::cmbCaras, u"Label1"_s, u"&Caras del Dado"_s,
+        { 144, 360, 1188, 288 }, { 1704, 315, 690, 288 });
+    AccessKeyLabel* label2 = addList(frame, Control::cmbMinimo, u"Label2"_s, u"Tirada &Mínima"_s,
+        { 144, 720, 1188, 288 }, { 1704, 675, 690, 288 });
+    AccessKeyLabel* label3 = addList(frame, Control::cmbDificultad, u"Label3"_s, u"&Dificultad"_s,
+        { 180, 1116, 1188, 288 }, { 1692, 1044, 690, 288 });
+    AccessKeyLabel* label4 = addList(frame, Control::cmbTiradas, u"Label4"_s, u"&Numero tiradas"_s,
+        { 180, 1476, 1188, 216 }, { 1692, 1404, 690, 288 });
 
-    auto* label2 = new AccessKeyLabel(u"Tirada &Mínima"_s, frame);
-    place(label2, u"Label2"_s, { 144, 720, 1188, 288 });
-    QComboBox* cmbMinimo = makeCombo(Control::cmbMinimo, label2);
-    place(cmbMinimo, nameOf(Control::cmbMinimo), { 1704, 675, 690, 288 });
+    auto* chkPersonaje = addControl(Control::chkPersonaje,
+        new QCheckBox(u"Generar personaje"_s, frame), { 180, 1800, 1956, 192 });
 
-    auto* label3 = new AccessKeyLabel(u"&Dificultad"_s, frame);
-    place(label3, u"Label3"_s, { 180, 1116, 1188, 288 });
-    QComboBox* cmbDificultad = makeCombo(Control::cmbDificultad, label3);
-    place(cmbDificultad, nameOf(Control::cmbDificultad), { 1692, 1044, 690, 288 });
-
-    auto* label4 = new AccessKeyLabel(u"&Numero tiradas"_s, frame);
-    place(label4, u"Label4"_s, { 180, 1476, 1188, 216 });
-    QComboBox* cmbTiradas = makeCombo(Control::cmbTiradas, label4);
-    place(cmbTiradas, nameOf(Control::cmbTiradas), { 1692, 1404, 690, 288 });
-
-    m_chkPersonaje = new QCheckBox(u"Generar personaje"_s, frame);
-    place(m_chkPersonaje, nameOf(Control::chkPersonaje), { 180, 1800, 1956, 192 });
-
-    m_txtResultado = new QPlainTextEdit(this);
-    place(m_txtResultado, nameOf(Control::txtResultado), { 0, 2088, 2676, 1416 });
-    m_txtResultado->setAccessibleName(u"Resultado de la tirada"_s);
-    m_txtResultado->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_txtResultado->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    m_txtResultado->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_txtResultado->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* txtResultado
+        = addControl(Control::txtResultado, new QPlainTextEdit(this), { 0, 2088, 2676, 1416 });
+    txtResultado->setAccessibleName(u"Resultado de la tirada"_s);
+    txtResultado->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtResultado->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtResultado->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtResultado->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab leaves the box rather than typing a tab, so that the keyboard alone can move on.
-    m_txtResultado->setTabChangesFocus(true);
+    txtResultado->setTabChangesFocus(true);
 
-    m_cmdTirar = new QPushButton(u"Tirar &Dados"_s, this);
-    place(m_cmdTirar, nameOf(Control::cmdTirar), { 0, 3528, 1320, 330 });
+    auto* cmdTirar = addControl(
+        Control::cmdTirar, new QPushButton(u"Tirar &Dados"_s, this), { 0, 3528, 1320, 330 });
     // Alt+D is answered by Label3's access key, which presses this button while it is enabled.
-    m_cmdTirar->setShortcut(QKeySequence());
-    auto* cmdSalir = new QPushButton(u"&Salir"_s, this);
-    place(cmdSalir, nameOf(Control::cmdSalir), { 1332, 3528, 1356, 330 });
-    for (QPushButton* button : { m_cmdTirar, cmdSalir }) {
+    cmdTirar->setShortcut(QKeySequence());
+    auto* cmdSalir = addControl(
+        Control::cmdSalir, new QPushButton(u"&Salir"_s, this), { 1332, 3528, 1356, 330 });
+    for (QPushButton* button : { cmdTirar, cmdSalir }) {
         // Outside a dialog, auto-default only lets Enter press the button that has the focus;
         // neither button is the window's default or cancel button.
         button->setAutoDefault(true);
         button->setDefault(false);
     }
 
-    m_controls[static_cast<std::size_t>(Control::cmbCaras)] = m_cmbCaras;
-    m_controls[static_cast<std::size_t>(Control::cmbMinimo)] = cmbMinimo;
-    m_controls[static_cast<std::size_t>(Control::cmbDificultad)] = cmbDificultad;
-    m_controls[static_cast<std::size_t>(Control::cmbTiradas)] = cmbTiradas;
-    m_controls[static_cast<std::size_t>(Control::chkPersonaje)] = m_chkPersonaje;
-    m_controls[static_cast<std::size_t>(Control::txtResultado)] = m_txtResultado;
-    m_controls[static_cast<std::size_t>(Control::cmdTirar)] = m_cmdTirar;
-    m_controls[static_cast<std::size_t>(Control::cmdSalir)] = cmdSalir;
-
-    m_tabOrder = { frame, m_cmbCaras, label1, label2, cmbMinimo, m_cmdTirar, m_txtResultado, label3,
-        cmbDificultad, cmdSalir, m_chkPersonaje, cmbTiradas, label4 };
+    m_tabOrder = { frame, combo(Control::cmbCaras), label1, label2, combo(Control::cmbMinimo),
+        cmdTirar, txtResultado, label3, combo(Control::cmbDificultad), cmdSalir, chkPersonaje,
+        combo(Control::cmbTiradas), label4 };
     arrangeTabOrder();
 
     for (AccessKeyLabel* label : { label1, label2, label4 })
@@ -160,45 +138,55 @@ FrmTirarDados::FrmTirarDados(Program& program, Host& host, QWidget* parent)
     // Alt+D belongs to "&Dificultad" and "Tirar &Dados". While the button is enabled, the key
     // presses it; while it is disabled (before the first die is chosen) its key is dead and the
     // label's takes over.
-    label3->setAction([this, label3] {
-        if (m_cmdTirar->isEnabled())
-            m_cmdTirar->animateClick();
+    label3->setAction([this, label3, cmdTirar] {
+        if (cmdTirar->isEnabled())
+            cmdTirar->animateClick();
         else
             focusAfter(label3);
     });
 
-    for (std::size_t i = 0; i < controlCount; ++i) {
-        const auto control = static_cast<Control>(i);
-        m_controls[i]->setEnabled(m_program.state().isEnabled(control));
-        if (control != Control::chkPersonaje && control != Control::cmdTirar
-            && control != Control::cmdSalir)
+    for (Control control : allControls) {
+        widget(control)->setEnabled(m_state.isEnabled(control));
+        if (hasText(control))
             showText(control);
     }
-    m_program.state().setObserver([this](const StateChange& change) { apply(change); });
+    m_state.setObserver([this](const StateChange& change) { apply(change); });
     bindUserOperations();
-    m_cmbCaras->setFocus(Qt::OtherFocusReason);
+    combo(Control::cmbCaras)->setFocus(Qt::OtherFocusReason);
 }
 
-FrmTirarDados::~FrmTirarDados() { m_program.state().setObserver({}); }
+FrmTirarDados::~FrmTirarDados() { m_state.setObserver({}); }
 
-QFont FrmTirarDados::designFont() { return QFont(u"DejaVu Sans Condensed"_s, 8); }
+QFont FrmTirarDados::windowFont() { return QFont(u"DejaVu Sans Condensed"_s, 8); }
 
+// Closing the window is the same as pressing "&Salir": the program ends through its one path.
 void FrmTirarDados::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    m_host.endProgram();
+    m_state.press(Control::cmdSalir);
 }
 
-QComboBox* FrmTirarDados::makeCombo(Control control, AccessKeyLabel* label)
+template <typename Widget>
+Widget* FrmTirarDados::addControl(Control control, Widget* widget, const Twips& twips)
 {
-    auto* combo = new QComboBox(label->parentWidget());
+    place(widget, nameOf(control), twips);
+    m_controls[indexOf(control)] = widget;
+    return widget;
+}
+
+AccessKeyLabel* FrmTirarDados::addList(QWidget* frame, Control control, const QString& labelName,
+    const QString& caption, const Twips& labelTwips, const Twips& listTwips)
+{
+    auto* label = new AccessKeyLabel(caption, frame);
+    place(label, labelName, labelTwips);
+    auto* combo = addControl(control, new QComboBox(frame), listTwips);
     combo->setStyle(m_dropDownStyle);
     const bool editable = control == Control::cmbCaras;
     if (editable)
         combo->setEditable(true);
-    auto* model = new RollListModel(m_program.state(), control, combo);
+    auto* model = new RollListModel(m_state, control, combo);
     combo->setModel(model);
-    m_models[static_cast<std::size_t>(control)] = model;
+    m_models[indexOf(control)] = model;
     if (editable) {
         // Inline completion would turn a typed "1" into "10"; Enter must not add items.
         combo->setCompleter(nullptr);
@@ -209,7 +197,7 @@ QComboBox* FrmTirarDados::makeCombo(Control control, AccessKeyLabel* label)
     if (auto* view = qobject_cast<QListView*>(combo->view()))
         view->setUniformItemSizes(true);
     combo->setAccessibleName(label->text().remove(u'&'));
-    return combo;
+    return label;
 }
 
 void FrmTirarDados::arrangeTabOrder()
@@ -226,32 +214,31 @@ void FrmTirarDados::arrangeTabOrder()
 
 void FrmTirarDados::bindUserOperations()
 {
-    RollState& state = m_program.state();
     for (Control control :
         { Control::cmbCaras, Control::cmbMinimo, Control::cmbDificultad, Control::cmbTiradas }) {
-        connect(combo(control), &QComboBox::activated, this, [this, &state, control](int index) {
-            state.chooseItem(control, index);
+        connect(combo(control), &QComboBox::activated, this, [this, control](int index) {
+            m_state.chooseItem(control, index);
             showPendingRows();
         });
     }
-    connect(
-        m_cmbCaras->lineEdit(), &QLineEdit::textEdited, this, [this, &state](const QString& text) {
-            state.editField(Control::cmbCaras, text.toStdU16String());
+    connect(combo(Control::cmbCaras)->lineEdit(), &QLineEdit::textEdited, this,
+        [this](const QString& text) {
+            m_state.editField(Control::cmbCaras, text.toStdU16String());
             showPendingRows();
         });
-    connect(m_chkPersonaje, &QCheckBox::clicked, this, [this, &state](bool checked) {
-        state.setValue(Control::chkPersonaje, checked ? 1 : 0);
-        showPendingRows();
-    });
-    connect(m_txtResultado, &QPlainTextEdit::textChanged, this, [this, &state] {
-        state.editText(Control::txtResultado, storedText(m_txtResultado->toPlainText()));
+    connect(static_cast<QCheckBox*>(widget(Control::chkPersonaje)), &QCheckBox::clicked, this,
+        [this](bool checked) {
+            m_state.setValue(Control::chkPersonaje, checked ? 1 : 0);
+            showPendingRows();
+        });
+    connect(resultBox(), &QPlainTextEdit::textChanged, this, [this] {
+        m_state.editText(Control::txtResultado, storedText(resultBox()->toPlainText()));
     });
     for (Control control : { Control::cmdTirar, Control::cmdSalir }) {
-        connect(static_cast<QPushButton*>(widget(control)), &QPushButton::clicked, this,
-            [this, &state, control] {
-                state.press(control);
-                showPendingRows();
-            });
+        connect(button(control), &QPushButton::clicked, this, [this, control] {
+            m_state.press(control);
+            showPendingRows();
+        });
     }
 }
 
@@ -277,7 +264,7 @@ void FrmTirarDados::apply(const StateChange& change)
         }
         break;
     case ChangeKind::Enabled:
-        widget(change.control)->setEnabled(m_program.state().isEnabled(change.control));
+        widget(change.control)->setEnabled(m_state.isEnabled(change.control));
         break;
     }
 }
@@ -285,8 +272,7 @@ void FrmTirarDados::apply(const StateChange& change)
 void FrmTirarDados::showPendingRows()
 {
     m_rowsPending = false;
-    for (Control control :
-        { Control::cmbCaras, Control::cmbMinimo, Control::cmbDificultad, Control::cmbTiradas })
+    for (Control control : allControls)
         showPendingRows(control);
 }
 
@@ -298,17 +284,16 @@ void FrmTirarDados::showPendingRows(Control control)
 
 void FrmTirarDados::showText(Control control)
 {
-    const RollState& state = m_program.state();
     if (control == Control::txtResultado) {
-        const QSignalBlocker blocker(m_txtResultado);
-        m_txtResultado->setPlainText(shownText(state.text(control)));
+        const QSignalBlocker blocker(resultBox());
+        resultBox()->setPlainText(shownText(m_state.text(control)));
         return;
     }
     showSelection(control);
     if (control == Control::cmbCaras) {
-        const QString text = QString::fromStdU16String(state.text(control));
-        if (m_cmbCaras->currentText() != text)
-            m_cmbCaras->setEditText(text);
+        const QString text = QString::fromStdU16String(m_state.text(control));
+        if (combo(control)->currentText() != text)
+            combo(control)->setEditText(text);
     }
 }
 
@@ -317,7 +302,7 @@ void FrmTirarDados::showText(Control control)
 void FrmTirarDados::showSelection(Control control)
 {
     QComboBox* box = combo(control);
-    const int selected = m_program.state().selectedIndex(control);
+    const int selected = m_state.selectedIndex(control);
     if (box->currentIndex() == selected)
         return;
     const QString text = box->currentText();
@@ -326,20 +311,24 @@ void FrmTirarDados::showSelection(Control control)
         box->setEditText(text);
 }
 
-QWidget* FrmTirarDados::widget(Control control) const
-{
-    return m_controls[static_cast<std::size_t>(control)];
-}
+QWidget* FrmTirarDados::widget(Control control) const { return m_controls[indexOf(control)]; }
 
 QComboBox* FrmTirarDados::combo(Control control) const
 {
     return static_cast<QComboBox*>(widget(control));
 }
 
-RollListModel* FrmTirarDados::model(Control control) const
+QPushButton* FrmTirarDados::button(Control control) const
 {
-    return m_models[static_cast<std::size_t>(control)];
+    return static_cast<QPushButton*>(widget(control));
 }
+
+QPlainTextEdit* FrmTirarDados::resultBox() const
+{
+    return static_cast<QPlainTextEdit*>(widget(Control::txtResultado));
+}
+
+RollListModel* FrmTirarDados::model(Control control) const { return m_models[indexOf(control)]; }
 
 void FrmTirarDados::focusAfter(const QWidget* label)
 {

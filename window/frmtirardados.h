@@ -6,7 +6,6 @@
 
 #include <array>
 
-class QCheckBox;
 class QComboBox;
 class QPlainTextEdit;
 class QPushButton;
@@ -14,36 +13,40 @@ class QStyle;
 
 namespace quorlin {
 
-class Host;
-class Program;
 class AccessKeyLabel;
+struct Twips;
 class RollListModel;
 
-/// Quorlin's one window: thirteen controls at their designed places, each bound for the window's
+/// Quorlin's one window: thirteen controls in its fixed geometry, each bound for the window's
 /// whole life to the RollState entry of its name. Every program operation on RollState reaches
 /// its control before the operation returns (texts, items, selection, enabled flag), and raises
 /// nothing back; a list's open-able view hears of appended items once the user operation ends.
 /// Every user action on a control becomes the matching RollState user operation, whose event
-/// Program dispatches.
+/// the state's event sink (Program) dispatches.
 class FrmTirarDados final : public QWidget
 {
 public:
     /// Builds the controls in the state that RollState holds now, and binds them. Closing the
-    /// window ends the program through host.
-    FrmTirarDados(Program& program, Host& host, QWidget* parent = nullptr);
+    /// window presses cmdSalir, which ends the program.
+    explicit FrmTirarDados(RollState& state, QWidget* parent = nullptr);
     ~FrmTirarDados() override;
 
     FrmTirarDados(const FrmTirarDados&) = delete;
     FrmTirarDados& operator=(const FrmTirarDados&) = delete;
 
-    /// The designed font of the window, which every control takes over.
-    static QFont designFont();
+    /// The window's font, which every control takes over.
+    static QFont windowFont();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QComboBox* makeCombo(Control control, AccessKeyLabel* label);
+    /// Names the widget after control, places it, and records it as that control's widget.
+    template <typename Widget>
+    Widget* addControl(Control control, Widget* widget, const Twips& twips);
+    /// Builds a list in the frame with the label that names it, both placed; returns the label.
+    AccessKeyLabel* addList(QWidget* frame, Control control, const QString& labelName,
+        const QString& caption, const Twips& labelTwips, const Twips& listTwips);
     void arrangeTabOrder();
     void bindUserOperations();
 
@@ -54,22 +57,19 @@ private:
     void showSelection(Control control);
     QWidget* widget(Control control) const;
     QComboBox* combo(Control control) const;
+    QPushButton* button(Control control) const;
+    QPlainTextEdit* resultBox() const;
     RollListModel* model(Control control) const;
 
     void focusAfter(const QWidget* label);
 
-    Program& m_program;
-    Host& m_host;
+    RollState& m_state;
 
     std::array<QWidget*, controlCount> m_controls {};
     std::array<RollListModel*, controlCount> m_models {};
-    QComboBox* m_cmbCaras = nullptr;
-    QPlainTextEdit* m_txtResultado = nullptr;
-    QCheckBox* m_chkPersonaje = nullptr;
-    QPushButton* m_cmdTirar = nullptr;
     bool m_rowsPending = false;
     QStyle* m_dropDownStyle = nullptr;
-    // Every control by its designed tab index, labels and frame included (they never take the
+    // Every control by its tab index, labels and frame included (they never take the
     // focus, but a label's access key counts from its place here).
     std::array<QWidget*, 13> m_tabOrder {};
 };

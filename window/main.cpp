@@ -34,5 +34,5 @@ int main(int argc, char* argv[])
     quorlin::SystemRandom random;
     quorlin::Session session(random);
     session.start();
-    return session.host().hasEnded() ? 0 : QApplication::exec();
+    return session.program().hasEnded() ? 0 : QApplication::exec();
 }

@@ -10,7 +10,6 @@ namespace quorlin {
 
 void WindowHost::endProgram()
 {
-    m_ended = true;
     if (m_window)
         m_window->hide();
     QCoreApplication::exit(0);

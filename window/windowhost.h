@@ -22,13 +22,8 @@ public:
     /// has closed it; nothing of the window changes.
     void reportError(const Error& error) override;
 
-    /// True once endProgram() has run, so that a caller can skip an event loop it would never
-    /// leave.
-    bool hasEnded() const { return m_ended; }
-
 private:
     QWidget* m_window = nullptr;
-    bool m_ended = false;
 };
 
 } // namespace quorlin

@@ -133,7 +133,7 @@ void KeyboardTest::accessKeys()
         QTest::qWait(150); // longer than a button's animated press
         QCOMPARE(running.report(), u"");
     }
-    QVERIFY(!running.session.host().hasEnded());
+    QVERIFY(!running.session.program().hasEnded());
 }
 
 void KeyboardTest::enterAndEscape_data()
@@ -169,7 +169,7 @@ void KeyboardTest::enterAndEscape()
         QApplication::focusWidget(), key, key == Qt::Key_S ? Qt::AltModifier : Qt::NoModifier);
     QTest::qWait(150); // longer than a button's animated press
     QCOMPARE(running.report().starts_with(u"Dado 1"), rolls);
-    QCOMPARE(running.session.host().hasEnded(), ends);
+    QCOMPARE(running.session.program().hasEnded(), ends);
     QCOMPARE(running.window().isVisible(), !ends);
 }
 

@@ -36,7 +36,7 @@ void LayoutTest::controls_data()
 
     const QString window = u"frm_TirarDados"_s;
     const QString frame = u"FrameDatos"_s;
-    // Pixels: each designed twips value divided by 15 and rounded to the nearest.
+    // Pixels: each twips value divided by 15 and rounded to the nearest.
     QTest::newRow("FrameDatos 0,0 2676x2076")
         << "frame" << window << u"Configuración del Dado"_s << QRect(0, 0, 178, 138) << "";
     QTest::newRow("Label1 144,360 1188x288")
@@ -65,7 +65,7 @@ void LayoutTest::controls_data()
         << "button" << window << "&Salir" << QRect(89, 235, 90, 22) << "";
 }
 
-// Place, size, kind and caption of each control; a caption must fit its designed width.
+// Place, size, kind and caption of each control; a caption must fit its width.
 void LayoutTest::controls()
 {
     QFETCH(QString, kind);
@@ -80,7 +80,7 @@ void LayoutTest::controls()
     QVERIFY(widget);
     QCOMPARE(widget->parentWidget()->objectName(), container);
     QCOMPARE(widget->geometry(), pixels);
-    QCOMPARE(widget->font(), FrmTirarDados::designFont());
+    QCOMPARE(widget->font(), FrmTirarDados::windowFont());
     QCOMPARE(widget->accessibleName(), accessibleName);
 
     // The width the caption's own text may take, once the control's chrome is set aside.

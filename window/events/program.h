@@ -25,7 +25,8 @@ public:
     RollState& state() { return m_state; }
     const RollState& state() const { return m_state; }
 
-    /// True once the program has been asked to end; later events reach no handler.
+    /// True once the program has been asked to end, by cmdSalir or by closing the window;
+    /// later events reach no handler.
     bool hasEnded() const { return m_ended; }
 
 private:
