@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <utility>
+
 namespace quorlin {
 
 using namespace Qt::StringLiterals;
@@ -217,29 +219,35 @@ void FrmTirarDados::bindUserOperations()
     for (Control control :
         { Control::cmbCaras, Control::cmbMinimo, Control::cmbDificultad, Control::cmbTiradas }) {
         connect(combo(control), &QComboBox::activated, this, [this, control](int index) {
-            m_state.chooseItem(control, index);
-            showPendingRows();
+            userOperation([&] { m_state.chooseItem(control, index); });
         });
     }
     connect(combo(Control::cmbCaras)->lineEdit(), &QLineEdit::textEdited, this,
         [this](const QString& text) {
-            m_state.editField(Control::cmbCaras, text.toStdU16String());
-            showPendingRows();
+            userOperation([&] { m_state.editField(Control::cmbCaras, text.toStdU16String()); });
         });
     connect(static_cast<QCheckBox*>(widget(Control::chkPersonaje)), &QCheckBox::clicked, this,
         [this](bool checked) {
-            m_state.setValue(Control::chkPersonaje, checked ? 1 : 0);
-            showPendingRows();
+            userOperation([&] { m_state.setValue(Control::chkPersonaje, checked ? 1 : 0); });
         });
     connect(resultBox(), &QPlainTextEdit::textChanged, this, [this] {
-        m_state.editText(Control::txtResultado, storedText(resultBox()->toPlainText()));
+        userOperation([&] {
+            m_state.editText(Control::txtResultado, storedText(resultBox()->toPlainText()));
+        });
     });
     for (Control control : { Control::cmdTirar, Control::cmdSalir }) {
-        connect(button(control), &QPushButton::clicked, this, [this, control] {
-            m_state.press(control);
-            showPendingRows();
-        });
+        connect(button(control), &QPushButton::clicked, this,
+            [this, control] { userOperation([&] { m_state.press(control); }); });
     }
+}
+
+template <typename Operation> void FrmTirarDados::userOperation(Operation&& operation)
+{
+    const bool outer = std::exchange(m_inUserOperation, true);
+    operation();
+    m_inUserOperation = outer;
+    if (!outer)
+        showPendingRows();
 }
 
 void FrmTirarDados::apply(const StateChange& change)
@@ -255,13 +263,9 @@ void FrmTirarDados::apply(const StateChange& change)
         break;
     case ChangeKind::Inserted:
         model(change.control)->rowInserted(change.position);
-        // A program that drives RollState without a user operation still gets its views told,
-        // once the event loop runs again.
-        if (!m_rowsPending) {
-            m_rowsPending = true;
-            QMetaObject::invokeMethod(
-                this, [this] { showPendingRows(); }, Qt::QueuedConnection);
-        }
+        // Outside a user operation nobody will tell the views later: the row shows at once.
+        if (!m_inUserOperation)
+            showPendingRows(change.control);
         break;
     case ChangeKind::Enabled:
         widget(change.control)->setEnabled(m_state.isEnabled(change.control));
@@ -271,7 +275,6 @@ void FrmTirarDados::apply(const StateChange& change)
 
 void FrmTirarDados::showPendingRows()
 {
-    m_rowsPending = false;
     for (Control control : allControls)
         showPendingRows(control);
 }

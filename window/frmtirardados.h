@@ -49,6 +49,9 @@ private:
         const QString& caption, const Twips& labelTwips, const Twips& listTwips);
     void arrangeTabOrder();
     void bindUserOperations();
+    /// Runs one user operation on the state; views hear of the rows it appended once, at its
+    /// end.
+    template <typename Operation> void userOperation(Operation&& operation);
 
     void apply(const StateChange& change);
     void showPendingRows();
@@ -67,7 +70,8 @@ private:
 
     std::array<QWidget*, controlCount> m_controls {};
     std::array<RollListModel*, controlCount> m_models {};
-    bool m_rowsPending = false;
+    // True while a user operation runs: rows appended meanwhile wait for its end.
+    bool m_inUserOperation = false;
     QStyle* m_dropDownStyle = nullptr;
     // Every control by its tab index, labels and frame included (they never take the
     // focus, but a label's access key counts from its place here).

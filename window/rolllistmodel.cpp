@@ -16,16 +16,21 @@ int RollListModel::liveRows() const { return static_cast<int>(m_state.items(m_co
 
 int RollListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : liveRows();
+    return parent.isValid() ? 0 : m_shownRows;
 }
 
 QVariant RollListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= liveRows()
+    if (!index.isValid() || index.row() >= m_shownRows
         || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    const std::u16string_view item
-        = m_state.items(m_control)[static_cast<std::size_t>(index.row())];
+    int row = index.row();
+    if (m_announcedRow >= 0 && row >= m_announcedRow)
+        ++row;
+    // RollState may have emptied the list an instant before views hear of it.
+    if (row >= liveRows())
+        return {};
+    const std::u16string_view item = m_state.items(m_control)[static_cast<std::size_t>(row)];
     return QString::fromUtf16(item.data(), static_cast<qsizetype>(item.size()));
 }
 
@@ -47,7 +52,9 @@ void RollListModel::rowInserted(int row)
         endResetModel();
         return;
     }
+    m_announcedRow = row;
     beginInsertRows({}, row, row);
+    m_announcedRow = -1;
     m_shownRows = liveRows();
     endInsertRows();
 }

@@ -7,9 +7,9 @@
 namespace quorlin {
 
 /// The item list of one RollState entry, as a list model: the rows are the entry's own items,
-/// read in place, never copied, so rowCount() and data() are current the moment RollState
-/// changes. The owner reports each program change through rowInserted() and cleared() right
-/// after RollState made it.
+/// read in place, never copied. The owner reports each program change through rowInserted() and
+/// cleared() right after RollState made it. rowCount() and data() show only the rows views have
+/// been told of, as Qt's model contract asks.
 ///
 /// Views (a combo box's popup) learn of appended items in one notification per run of appends,
 /// given by showPendingRows(): a rebuild of 32767 items costs one notification, not 32767.
@@ -37,6 +37,9 @@ private:
     Control m_control = Control::cmbCaras;
     // The rows that views have been told of; the items beyond them were appended since.
     int m_shownRows = 0;
+    // The row RollState has just inserted while views are being told of it, else -1: until
+    // then they still see the list without it.
+    int m_announcedRow = -1;
 };
 
 } // namespace quorlin

@@ -1,8 +1,10 @@
 #include "windowtest.h"
 
 #include "runtime/error.h"
+#include "window/events/handlers.h"
 #include "window/spanish.h"
 
+#include <QAbstractItemModelTester>
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -68,6 +70,7 @@ private slots:
     void typedLetterIsReportedAndTheProgramGoesOn();
     void ending_data();
     void ending();
+    void listsKeepTheModelContract();
 };
 
 void UseTest::typicalUse()
@@ -162,6 +165,32 @@ void UseTest::ending()
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!running.window().isVisible());
     QVERIFY(running.session.program().hasEnded());
+}
+
+// Views and proxies may trust rowCount() and data(): both lists must keep Qt's model contract
+// through the rebuilds of a typed die and through a rebuild the program makes on its own.
+void UseTest::listsKeepTheModelContract()
+{
+    Running running;
+    QComboBox* minimo = running.combo(u"cmbMinimo"_s);
+    QComboBox* dificultad = running.combo(u"cmbDificultad"_s);
+    const QAbstractItemModelTester minimoTester(
+        minimo->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const QAbstractItemModelTester dificultadTester(
+        dificultad->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+    QTest::keyClicks(running.combo(u"cmbCaras"_s)->lineEdit(), u"32767"_s);
+    QCOMPARE(minimo->count(), 32767);
+    QCOMPARE(dificultad->itemText(32766), u"32767"_s);
+
+    RollState& state = running.state();
+    state.setText(Control::cmbCaras, u"6");
+    cmbCaras_Click(state);
+    QCOMPARE(minimo->count(), 6);
+    QCOMPARE(dificultad->itemText(5), u"6"_s);
+    state.insertItem(Control::cmbDificultad, u"0", 2);
+    QCOMPARE(dificultad->itemText(2), u"0"_s);
+    QCOMPARE(dificultad->itemText(3), u"3"_s);
 }
 
 QTEST_MAIN(UseTest)
