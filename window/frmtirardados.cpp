@@ -159,10 +159,11 @@ FrmTirarDados::FrmTirarDados(Program& program, Host& host, QWidget* parent)
         label->setAction([this, label] { focusAfter(label); });
     // Alt+D belongs to "&Dificultad" and "Tirar &Dados". While the button is enabled, the key
     // presses it; while it is disabled (before the first die is chosen) its key is dead and the
-    // label's takes over.
+    // label's takes over. The press is at once: a delayed click would land on whatever the next
+    // keystrokes opened in between, an error report included.
     label3->setAction([this, label3] {
         if (m_cmdTirar->isEnabled())
-            m_cmdTirar->animateClick();
+            m_cmdTirar->click();
         else
             focusAfter(label3);
     });

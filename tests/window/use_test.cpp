@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <functional>
+
 using namespace quorlin;
 using namespace quorlin::test;
 using namespace Qt::StringLiterals;
@@ -55,7 +57,52 @@ void answerNextMessageBox(Report& seen)
     poll->start(10);
 }
 
+enum class UnderReport {
+    Nothing,
+    AccessKey, ///< Alt+D, which rolls while the roll button is enabled
+    Typing, ///< a digit sent to the faces field itself
+    Click, ///< a mouse click sent to the roll button itself
+};
+
+// Answers every modal message box, each after holding it open for a while, as a user reading
+// it would; the first time, also sends input to the window beneath while the box is open.
+struct BoxAnswerer
+{
+    using Input = std::function<void()>;
+
+    BoxAnswerer(Input whileOpen)
+        : m_whileOpen(std::move(whileOpen))
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
+        m_poll.start(10);
+    }
+
+    int answered = 0;
+
+private:
+    void poll()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box == m_answering)
+            return;
+        m_answering = box;
+        // From a timer of its own, so that a second report it might open is answered too.
+        if (m_whileOpen && answered == 0)
+            QTimer::singleShot(0, box, m_whileOpen);
+        QTimer::singleShot(250, box, [this, box] {
+            ++answered;
+            box->button(QMessageBox::Ok)->click();
+        });
+    }
+
+    Input m_whileOpen;
+    QTimer m_poll;
+    QMessageBox* m_answering = nullptr;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(UnderReport)
 
 class UseTest : public QObject
 {
@@ -65,6 +112,8 @@ private slots:
     void typicalUse();
     void editingTheReportKeepsItsLineEnds();
     void typedLetterIsReportedAndTheProgramGoesOn();
+    void noInputUnderAnOpenReport_data();
+    void noInputUnderAnOpenReport();
     void ending_data();
     void ending();
 };
@@ -135,10 +184,68 @@ void UseTest::typedLetterIsReportedAndTheProgramGoesOn()
     // The handler had emptied both lists before it met the letter.
     QCOMPARE(running.combo(u"cmbMinimo"_s)->count(), 0);
 
-    answerNextMessageBox(seen);
+    // No report is due here: an answerer left waiting would outlive this test and its Report.
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, u"4"_s);
     QCOMPARE(running.combo(u"cmbMinimo"_s)->count(), 4);
+}
+
+void UseTest::noInputUnderAnOpenReport_data()
+{
+    QTest::addColumn<bool>("accessKeyFirst");
+    QTest::addColumn<UnderReport>("underReport");
+    QTest::newRow("20, Alt+D and x quickly") << true << UnderReport::Nothing;
+    QTest::newRow("x, then Alt+D under the report") << false << UnderReport::AccessKey;
+    QTest::newRow("x, then typing under the report") << false << UnderReport::Typing;
+    QTest::newRow("x, then a click under the report") << false << UnderReport::Click;
+}
+
+// Every keystroke goes to the focused control through the window's own key handling, access
+// keys included, as a keyboard would deliver it.
+void UseTest::noInputUnderAnOpenReport()
+{
+    QFETCH(bool, accessKeyFirst);
+    QFETCH(UnderReport, underReport);
+    Running running({ wordForDraw(2, 20), wordForDraw(3, 20) });
+    QVERIFY(running.activate());
+    QLineEdit* field = running.combo(u"cmbCaras"_s)->lineEdit();
+    field->setFocus();
+    QTest::keyClick(running.window().windowHandle(), Qt::Key_2);
+    QTest::keyClick(running.window().windowHandle(), Qt::Key_0);
+    QCOMPARE(field->text(), u"20"_s);
+    if (!accessKeyFirst) {
+        QTest::keyClick(running.window().windowHandle(), Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(running.random.taken(), 1u);
+    }
+    const std::size_t drawsBefore = running.random.taken();
+
+    BoxAnswerer answerer([&] {
+        switch (underReport) {
+        case UnderReport::Nothing:
+            break;
+        case UnderReport::AccessKey:
+            QTest::keyClick(running.window().windowHandle(), Qt::Key_D, Qt::AltModifier);
+            break;
+        case UnderReport::Typing:
+            // Straight to the field, past the toolkit's own refusal of input under a modal box.
+            QTest::keyClick(field, Qt::Key_5);
+            break;
+        case UnderReport::Click:
+            QTest::mouseClick(running.find(u"cmdTirar"_s), Qt::LeftButton);
+            break;
+        }
+    });
+    if (accessKeyFirst)
+        QTest::keyClick(running.window().windowHandle(), Qt::Key_D, Qt::AltModifier);
+    const std::u16string report = running.report();
+    QTest::keyClick(running.window().windowHandle(), Qt::Key_X);
+    QTest::qWait(400); // past a delayed press and the answer to a second report
+
+    QCOMPARE(answerer.answered, 1);
+    QCOMPARE(field->text(), u"20x"_s);
+    QCOMPARE(running.random.taken(), accessKeyFirst ? 1u : drawsBefore);
+    QCOMPARE(running.report().substr(0, 22), u"Dado 1  Resultado = 02");
+    QCOMPARE(running.report(), report);
 }
 
 void UseTest::ending_data()
