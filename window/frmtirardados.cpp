@@ -4,6 +4,7 @@
 #include "window/accesskeylabel.h"
 #include "window/icon.h"
 #include "window/program.h"
+#include "window/resultbox.h"
 #include "window/rolllistmodel.h"
 
 #include <QCheckBox>
@@ -119,11 +120,10 @@ FrmTirarDados::FrmTirarDados(Program& program, Host& host, QWidget* parent)
     m_chkPersonaje = new QCheckBox(u"Generar personaje"_s, frame);
     place(m_chkPersonaje, nameOf(Control::chkPersonaje), { 180, 1800, 1956, 192 });
 
-    m_txtResultado = new QPlainTextEdit(this);
+    m_txtResultado = new ResultBox(this);
     place(m_txtResultado, nameOf(Control::txtResultado), { 0, 2088, 2676, 1416 });
     m_txtResultado->setAccessibleName(u"Resultado de la tirada"_s);
     m_txtResultado->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_txtResultado->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_txtResultado->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtResultado->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab leaves the box rather than typing a tab, so that the keyboard alone can move on.

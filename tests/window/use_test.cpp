@@ -1,9 +1,11 @@
 #include "windowtest.h"
 
 #include "runtime/error.h"
+#include "window/resultbox.h"
 #include "window/spanish.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
@@ -115,6 +117,8 @@ private slots:
     void noInputUnderAnOpenReport_data();
     void noInputUnderAnOpenReport();
     void ending_data();
+    void resultBoxIsBounded_data();
+    void resultBoxIsBounded();
     void ending();
 };
 
@@ -246,6 +250,62 @@ void UseTest::noInputUnderAnOpenReport()
     QCOMPARE(running.random.taken(), accessKeyFirst ? 1u : drawsBefore);
     QCOMPARE(running.report().substr(0, 22), u"Dado 1  Resultado = 02");
     QCOMPARE(running.report(), report);
+}
+
+enum class Input {
+    Paste,
+    Type,
+};
+
+Q_DECLARE_METATYPE(Input)
+
+void UseTest::resultBoxIsBounded_data()
+{
+    constexpr qsizetype full = ResultBox::maxLength;
+    const QString megabyte(1 << 20, u'a');
+    QTest::addColumn<qsizetype>("held");
+    QTest::addColumn<bool>("selectAll");
+    QTest::addColumn<Input>("input");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("1 MiB pasted on one line is cut to the bound")
+        << qsizetype(0) << false << Input::Paste << megabyte << QString(full, u'a');
+    QTest::newRow("a paste into a full box adds nothing")
+        << full << false << Input::Paste << u"Dado"_s << QString(full, u'b');
+    QTest::newRow("a letter typed into a full box is refused")
+        << full << false << Input::Type << u"x"_s << QString(full, u'b');
+    QTest::newRow("a paste replaces a selection however full the box")
+        << full << true << Input::Paste << u"Dado 1"_s << u"Dado 1"_s;
+    QTest::newRow("the cut keeps a surrogate pair whole")
+        << full - 1 << false << Input::Paste << u"\U0001F3B2"_s << QString(full - 1, u'b');
+    QTest::newRow("below the bound a line break is typed")
+        << qsizetype(3) << false << Input::Type << u"\n"_s << u"bbb\n"_s;
+}
+
+void UseTest::resultBoxIsBounded()
+{
+    QFETCH(qsizetype, held);
+    QFETCH(bool, selectAll);
+    QFETCH(Input, input);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    Running running;
+    auto* box = running.find<QPlainTextEdit>(u"txtResultado"_s);
+    box->setFocus();
+    QApplication::clipboard()->setText(QString(held, u'b'));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    if (selectAll)
+        box->selectAll();
+    if (input == Input::Paste) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    } else if (text == u"\n") {
+        QTest::keyClick(box, Qt::Key_Return);
+    } else {
+        QTest::keyClicks(box, text);
+    }
+    QCOMPARE(box->toPlainText(), expected);
+    QCOMPARE(running.report(), QString(expected).replace(u'\n', u"\r\n"_s).toStdU16String());
 }
 
 void UseTest::ending_data()
