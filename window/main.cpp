@@ -1,5 +1,6 @@
 #include "runtime/random.h"
 #include "window/session.h"
+#include "window/sessionbus.h"
 #include "window/spanish.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char* argv[])
             stderr);
         return 1;
     }
+    quorlin::keepFromLaunchingSessionBus();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlin"));
     QApplication::setDesktopFileName(QStringLiteral("quorlin"));
