@@ -1,4 +1,5 @@
 #include "runtime/random.h"
+#include "window/displaylost.h"
 #include "window/session.h"
 #include "window/sessionbus.h"
 #include "window/spanish.h"
@@ -28,6 +29,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     quorlin::keepFromLaunchingSessionBus();
+    quorlin::sayDisplayLostInSpanish();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlin"));
     QApplication::setDesktopFileName(QStringLiteral("quorlin"));
