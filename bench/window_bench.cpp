@@ -139,7 +139,7 @@ void BM_PasteIntoReport(benchmark::State& state)
     state.counters["keystroke_ms"] = keystrokeMs;
     state.counters["chars_held"] = static_cast<double>(box->document()->characterCount() - 1);
 }
-// A single round: before the box was bounded, the paste on one line took about a minute.
+// A single round: before the box was bounded, the paste on one line took minutes.
 BENCHMARK(BM_PasteIntoReport)
     ->ArgName("lineLength")
     ->Arg(0)

@@ -124,6 +124,7 @@ FrmTirarDados::FrmTirarDados(Program& program, Host& host, QWidget* parent)
     place(m_txtResultado, nameOf(Control::txtResultado), { 0, 2088, 2676, 1416 });
     m_txtResultado->setAccessibleName(u"Resultado de la tirada"_s);
     m_txtResultado->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_txtResultado->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_txtResultado->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtResultado->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab leaves the box rather than typing a tab, so that the keyboard alone can move on.

@@ -23,12 +23,6 @@ namespace {
 
 } // namespace
 
-ResultBox::ResultBox(QWidget* parent)
-    : QPlainTextEdit(parent)
-{
-    setWordWrapMode(QTextOption::WrapAnywhere);
-}
-
 qsizetype ResultBox::room() const
 {
     const qsizetype held = document()->characterCount() - 1;

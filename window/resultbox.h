@@ -4,17 +4,18 @@
 
 namespace quorlin {
 
-/// The result box. Its lines break at any character, so that laying out a long line costs no
-/// more than its length, and what the user types, pastes or drops is cut to the room left below
-/// maxLength. Texts that the program sets are shown whole.
+/// The result box: what the user types, pastes or drops is cut to the room left below maxLength,
+/// since breaking a long line at word boundaries costs far more than its length. Texts that the
+/// program sets are shown whole, their lines broken as before.
 class ResultBox final : public QPlainTextEdit
 {
 public:
     /// The most UTF-16 code units that the user's input can make the box hold, a line break
-    /// counting as one: far above any report, and small enough to lay out within a keystroke.
-    static constexpr qsizetype maxLength = 65536;
+    /// counting as one: far above any report, and small enough that even one line without a
+    /// blank is laid out again within a keystroke.
+    static constexpr qsizetype maxLength = 16384;
 
-    explicit ResultBox(QWidget* parent);
+    using QPlainTextEdit::QPlainTextEdit;
 
 protected:
     void insertFromMimeData(const QMimeData* source) override;
