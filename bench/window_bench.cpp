@@ -1,6 +1,7 @@
 // The real window on the offscreen platform: rebuilding the lists while the user types a large
-// die, opening a list of 32767 items, and the process's start and memory against an empty Qt
-// window. The same binary, run as "window_bench --probe=<kind>", is the measured process.
+// die, opening a list of 32767 items, pasting a megabyte into the result box, and the process's
+// start and memory against an empty Qt window. The same binary, run as "window_bench
+// --probe=<kind>", is the measured process.
 #include "tests/support/scriptedrandom.h"
 #include "window/frmtirardados.h"
 #include "window/session.h"
@@ -8,9 +9,11 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -99,6 +102,51 @@ void BM_OpenLargeList(benchmark::State& state)
     state.counters["items"] = static_cast<double>(minimo->count());
 }
 BENCHMARK(BM_OpenLargeList)->Unit(benchmark::kMillisecond);
+
+// Pasting 1 MiB into the result box with Ctrl+V, then one Backspace, a keystroke that changes
+// the text however full the box is; each until the window has drawn it. The text has no blank, the
+// dearest case for line breaking: one line, or lines of 80 characters.
+void BM_PasteIntoReport(benchmark::State& state)
+{
+    Running running;
+    auto* box = running.session.window().findChild<QPlainTextEdit*>(u"txtResultado"_s);
+    const auto lineLength = static_cast<qsizetype>(state.range(0));
+    QString text;
+    constexpr qsizetype megabyte = 1 << 20;
+    text.reserve(megabyte);
+    while (text.size() < megabyte) {
+        const bool lineEnd = lineLength != 0 && text.size() % (lineLength + 1) == lineLength;
+        text.append(lineEnd ? u'\n' : static_cast<char16_t>(u'a' + text.size() % 26));
+    }
+    QApplication::clipboard()->setText(text);
+    box->setFocus();
+    double keystrokeMs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        box->clear();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QApplication::processEvents();
+        state.PauseTiming();
+        const auto start = std::chrono::steady_clock::now();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QApplication::processEvents();
+        keystrokeMs
+            = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                  .count();
+        state.ResumeTiming();
+    }
+    state.counters["keystroke_ms"] = keystrokeMs;
+    state.counters["chars_held"] = static_cast<double>(box->document()->characterCount() - 1);
+}
+// A single round: before the box was bounded, the paste on one line took minutes.
+BENCHMARK(BM_PasteIntoReport)
+    ->ArgName("lineLength")
+    ->Arg(0)
+    ->Arg(80)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 // The measured process ("empty", "label", "quorlin" or "faces"): shows its window and writes one
 // byte to standard output at the first Expose; with "faces", then types 32767 into the faces field

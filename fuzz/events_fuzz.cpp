@@ -340,21 +340,25 @@ private:
             fail("the roll button was not refused exactly when disabled", m_event);
         if (!m_model.rollEnabled || m_model.ended)
             return;
-        m_model.report.clear();
 
         const bool character = m_model.check != 0;
         const int count = m_model.throws + 1;
         // The faces and the minimum do not change during a roll, so either every die can be
-        // thrown or the first one fails, before anything is written.
+        // thrown or the roll fails before its first die, writing nothing: the report the user
+        // had stays as it was, to the character.
         const int minimum = std::max(1, m_model.minimum + 1);
         expected = conversionErrorOf(m_model.faces);
         if (!expected && integerOfText(m_model.faces) < minimum)
             expected = ErrorKind::UnreachableMinimum;
         if (expected) {
-            if (!m_state.text(Control::txtResultado).empty())
-                fail("a failed roll left a report", m_event, m_state.text(Control::txtResultado));
+            if (m_writes.total != 0)
+                fail("a failed roll wrote to the state", m_event);
+            if (m_state.text(Control::txtResultado) != m_model.report)
+                fail("a failed roll changed the report", m_event,
+                    m_state.text(Control::txtResultado));
             return;
         }
+        m_model.report.clear();
         if (m_writes.total != m_writes.byControl[indexOf(Control::txtResultado)])
             fail("the roll wrote to something besides the report", m_event);
         const int faces = integerOfText(m_model.faces);

@@ -18,20 +18,26 @@ std::u16string dieText(std::int16_t result)
     return textOfInteger(result);
 }
 
-std::u16string LanzarDado(const RollState& state, RandomSource& random)
+DieSettings checkedDieSettings(const RollState& state)
 {
     const std::u16string minimumText = state.text(Control::cmbMinimo);
     const std::int16_t minimum
         = isEmpty(minimumText) ? 1 : std::max<std::int16_t>(1, integerOfText(minimumText));
-    // The faces cannot change between draws: the roll runs to its end before the next event.
     const std::int16_t faces = integerOfText(state.text(Control::cmbCaras));
     if (faces < minimum)
         throw Error(ErrorKind::UnreachableMinimum);
+    return { minimum, faces };
+}
+
+std::u16string LanzarDado(const RollState& state, RandomSource& random)
+{
+    // The faces cannot change between draws: the roll runs to its end before the next event.
+    const DieSettings die = checkedDieSettings(state);
 
     std::int32_t result = 0;
-    while (result < minimum) {
+    while (result < die.minimum) {
         random.reseed();
-        result = drawFace(random, faces);
+        result = drawFace(random, die.faces);
     }
     return dieText(static_cast<std::int16_t>(result));
 }

@@ -14,13 +14,20 @@ namespace {
     constexpr std::u16string_view ruler = u"---------------------------------------------";
     constexpr std::u16string_view indent = u"   ";
 
-    void throwSeries(RollState& state, RandomSource& random)
+    constexpr int characterDice = 18;
+
+    // The number of throws of the throw series; none when cmbTiradas is empty or not numeric.
+    std::int16_t throwCount(const RollState& state)
     {
         const std::u16string throws = state.text(Control::cmbTiradas);
         if (isEmpty(throws) || !isNumeric(throws))
-            return;
+            return 0;
+        return integerOfText(throws);
+    }
+
+    void throwSeries(RollState& state, RandomSource& random, std::int16_t count)
+    {
         // i never passes count, a 16-bit number, so it fits in 16 bits too.
-        const int count = integerOfText(throws);
         for (int i = 1; i <= count; ++i) {
             const std::u16string die = LanzarDado(state, random);
             state.append(Control::txtResultado,
@@ -34,7 +41,7 @@ namespace {
 
     void characterSeries(RollState& state, RandomSource& random)
     {
-        for (int i = 1; i <= 18; ++i) {
+        for (int i = 1; i <= characterDice; ++i) {
             const std::u16string die = LanzarDado(state, random);
             switch (i) {
             case 1:
@@ -62,11 +69,17 @@ namespace {
 
 void cmdTirar_Click(RollState& state, RandomSource& random)
 {
+    const bool characterMode = state.value(Control::chkPersonaje) != 0;
+    const std::int16_t dice = characterMode ? characterDice : throwCount(state);
+    // A roll whose first die cannot be thrown fails before it clears the report, so the user
+    // keeps what was there; the dice after the first are thrown with the same settings.
+    if (dice >= 1)
+        checkedDieSettings(state);
     state.setText(Control::txtResultado, u"");
-    if (state.value(Control::chkPersonaje) != 0)
+    if (characterMode)
         characterSeries(state, random);
     else
-        throwSeries(state, random);
+        throwSeries(state, random, dice);
 }
 
 void ComprobarExito(RollState& state, std::u16string_view dieText)

@@ -7,7 +7,9 @@ namespace quorlin {
 class RandomSource;
 class RollState;
 
-/// The roll command: clears txtResultado, then writes the character series when chkPersonaje
+/// The roll command: first reads the number of throws and makes every check of the first die's
+/// settings (checkedDieSettings), so that a roll that cannot begin raises with the report as it
+/// was; then clears txtResultado and writes the character series when chkPersonaje
 /// is not 0, and otherwise the numbered throw series of cmbTiradas throws, each judged against
 /// cmbDificultad when one is chosen. Rolls no die when cmbTiradas is empty or not numeric.
 /// An error stops it, leaving the report as far as it was written.

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 using namespace quorlin;
 using namespace quorlin::testing;
 
@@ -216,5 +219,82 @@ TEST_F(ProgramTest, ExitEndsAndNothingIsHandledAfter)
     chooseFaces(u"6");
     EXPECT_TRUE(state.items(Control::cmbMinimo).empty());
 }
+
+// A host whose user acts while the error report is still open.
+class ImpatientHost final : public Host
+{
+public:
+    void endProgram() override { ++endRequests; }
+    void reportError(const Error& error) override
+    {
+        reported.push_back(error.kind());
+        if (auto act = std::exchange(whileOpen, {}))
+            act();
+    }
+
+    /// Run once, by the next report.
+    std::function<void()> whileOpen;
+    int endRequests = 0;
+    std::vector<ErrorKind> reported;
+};
+
+// What the handlers would change: the minimum list and the enabled flags.
+std::vector<std::u16string> handlerVisible(const RollState& state)
+{
+    std::vector<std::u16string> seen = itemsOf(state.items(Control::cmbMinimo));
+    for (Control control : { Control::cmbDificultad, Control::cmbTiradas, Control::cmdTirar })
+        seen.push_back(state.isEnabled(control) ? u"on" : u"off");
+    return seen;
+}
+
+struct UnderReportCase : NamedCase
+{
+    std::function<bool(RollState&)> operation;
+};
+
+class OperationUnderReport : public ::testing::TestWithParam<UnderReportCase>
+{
+};
+
+TEST_P(OperationUnderReport, ReachesNoHandler)
+{
+    ScriptedRandom random = scriptedDraws({ 2 }, 20);
+    ImpatientHost host;
+    Program program { random, host };
+    RollState& state = program.state();
+    program.start();
+    ASSERT_TRUE(state.chooseItem(Control::cmbCaras, state.items(Control::cmbCaras).indexOf(u"20")));
+    ASSERT_TRUE(state.chooseItem(Control::cmbTiradas, 0));
+    ASSERT_TRUE(state.press(Control::cmdTirar));
+    const std::u16string report = state.text(Control::txtResultado);
+    std::vector<std::u16string> before;
+    std::vector<std::u16string> after;
+    host.whileOpen = [&] {
+        before = handlerVisible(state);
+        GetParam().operation(state);
+        after = handlerVisible(state);
+    };
+    ASSERT_TRUE(state.editField(Control::cmbCaras, u"20x"));
+    EXPECT_EQ(host.reported, (std::vector { ErrorKind::TypeMismatch }));
+    EXPECT_EQ(host.endRequests, 0);
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(state.text(Control::txtResultado), report);
+    EXPECT_EQ(random.taken(), 1u);
+
+    // Once the report is closed, events reach their handlers again.
+    ASSERT_TRUE(state.editField(Control::cmbCaras, u"abc"));
+    EXPECT_EQ(host.reported.size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, OperationUnderReport,
+    ::testing::Values(UnderReportCase { { "RollButton" },
+                          [](RollState& s) { return s.press(Control::cmdTirar); } },
+        UnderReportCase {
+            { "ExitButton" }, [](RollState& s) { return s.press(Control::cmdSalir); } },
+        UnderReportCase {
+            { "FacesTyped" }, [](RollState& s) { return s.editField(Control::cmbCaras, u"6"); } },
+        UnderReportCase {
+            { "CheckBox" }, [](RollState& s) { return s.setValue(Control::chkPersonaje, 1); } }),
+    caseName);
 
 } // namespace

@@ -80,13 +80,51 @@ TEST(RollReport, ErrorKeepsWhatWasWritten)
     EXPECT_EQ(random.taken(), 1u);
 }
 
-TEST(RollReport, EmptyFacesClearsTheReportThenStops)
+const std::u16string earlier = u"Dado 1  Resultado = 02\r\n";
+
+struct UnthrowableCase : NamedCase
 {
-    RollState state = handSetState(u"", u"", u"");
-    state.setText(Control::txtResultado, u"informe anterior");
+    std::u16string faces;
+    std::u16string minimum;
+    std::u16string throws;
+    int check;
+    std::optional<ErrorKind> error;
+    std::u16string report;
+};
+
+class UnthrowableFirstDie : public ::testing::TestWithParam<UnthrowableCase>
+{
+};
+
+TEST_P(UnthrowableFirstDie, KeepsTheReport)
+{
+    const auto& c = GetParam();
+    RollState state = handSetState(c.faces, c.minimum, u"", c.throws, c.check);
+    state.setText(Control::txtResultado, earlier);
     ScriptedRandom random = scriptedDraws({ 1 }, 6);
-    EXPECT_EQ(errorKindOf([&] { cmdTirar_Click(state, random); }), ErrorKind::TypeMismatch);
-    EXPECT_EQ(state.text(Control::txtResultado), u"");
+    EXPECT_EQ(errorKindOf([&] { cmdTirar_Click(state, random); }), c.error);
+    EXPECT_EQ(state.text(Control::txtResultado), c.report);
+    EXPECT_EQ(random.taken(), 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Settings, UnthrowableFirstDie,
+    ::testing::Values(UnthrowableCase { { "LetterFaces" }, u"abc", u"", u"1", 0,
+                          ErrorKind::TypeMismatch, earlier },
+        UnthrowableCase { { "EmptyFaces" }, u"", u"", u"1", 0, ErrorKind::TypeMismatch, earlier },
+        UnthrowableCase {
+            { "FacesBeyondSixteenBits" }, u"40000", u"", u"1", 0, ErrorKind::Overflow, earlier },
+        UnthrowableCase {
+            { "ZeroFaces" }, u"0", u"", u"1", 0, ErrorKind::UnreachableMinimum, earlier },
+        UnthrowableCase {
+            { "NegativeFaces" }, u"-5", u"", u"1", 0, ErrorKind::UnreachableMinimum, earlier },
+        UnthrowableCase {
+            { "SmallestFaces" }, u"-32768", u"", u"1", 0, ErrorKind::UnreachableMinimum, earlier },
+        UnthrowableCase {
+            { "MinimumAboveFaces" }, u"6", u"7", u"1", 0, ErrorKind::UnreachableMinimum, earlier },
+        UnthrowableCase { { "CharacterSeriesLetterFaces" }, u"abc", u"", u"1", 1,
+            ErrorKind::TypeMismatch, earlier },
+        // No die is thrown, so none is checked: the report is cleared and stays empty.
+        UnthrowableCase { { "NoThrowsChosen" }, u"abc", u"", u"", 0, std::nullopt, u"" }),
+    caseName);
 
 } // namespace

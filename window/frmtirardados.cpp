@@ -2,6 +2,7 @@
 
 #include "window/accesskeylabel.h"
 #include "window/icon.h"
+#include "window/resultbox.h"
 #include "window/rolllistmodel.h"
 
 #include <QCheckBox>
@@ -108,7 +109,7 @@ FrmTirarDados::FrmTirarDados(RollState& state, QWidget* parent)
         new QCheckBox(u"Generar personaje"_s, frame), { 180, 1800, 1956, 192 });
 
     auto* txtResultado
-        = addControl(Control::txtResultado, new QPlainTextEdit(this), { 0, 2088, 2676, 1416 });
+        = addControl(Control::txtResultado, new ResultBox(this), { 0, 2088, 2676, 1416 });
     txtResultado->setAccessibleName(u"Resultado de la tirada"_s);
     txtResultado->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtResultado->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -139,10 +140,11 @@ FrmTirarDados::FrmTirarDados(RollState& state, QWidget* parent)
         label->setAction([this, label] { focusAfter(label); });
     // Alt+D belongs to "&Dificultad" and "Tirar &Dados". While the button is enabled, the key
     // presses it; while it is disabled (before the first die is chosen) its key is dead and the
-    // label's takes over.
+    // label's takes over. The press is at once: a delayed click would land on whatever the next
+    // keystrokes opened in between, an error report included.
     label3->setAction([this, label3, cmdTirar] {
         if (cmdTirar->isEnabled())
-            cmdTirar->animateClick();
+            cmdTirar->click();
         else
             focusAfter(label3);
     });

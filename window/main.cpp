@@ -1,5 +1,7 @@
 #include "runtime/random.h"
+#include "window/displaylost.h"
 #include "window/session.h"
+#include "window/sessionbus.h"
 #include "window/spanish.h"
 
 #include <QApplication>
@@ -26,6 +28,8 @@ int main(int argc, char* argv[])
             stderr);
         return 1;
     }
+    quorlin::keepFromLaunchingSessionBus();
+    quorlin::sayDisplayLostInSpanish();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlin"));
     QApplication::setDesktopFileName(QStringLiteral("quorlin"));

@@ -19,7 +19,8 @@ public:
     void endProgram() override;
 
     /// Shows a modal warning, titled and worded by the error's kind, and returns once the user
-    /// has closed it; nothing of the window changes.
+    /// has closed it; nothing of the window changes, and no user input reaches the window
+    /// while the box is open.
     void reportError(const Error& error) override;
 
 private:

@@ -2,13 +2,17 @@
 
 #include "runtime/error.h"
 #include "window/events/handlers.h"
+#include "window/resultbox.h"
 #include "window/spanish.h"
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
+
+#include <functional>
 
 using namespace quorlin;
 using namespace quorlin::testing;
@@ -57,7 +61,52 @@ void answerNextMessageBox(Report& seen)
     poll->start(10);
 }
 
+enum class UnderReport {
+    Nothing,
+    AccessKey, ///< Alt+D, which rolls while the roll button is enabled
+    Typing, ///< a digit sent to the faces field itself
+    Click, ///< a mouse click sent to the roll button itself
+};
+
+// Answers every modal message box, each after holding it open for a while, as a user reading
+// it would; the first time, also sends input to the window beneath while the box is open.
+struct BoxAnswerer
+{
+    using Input = std::function<void()>;
+
+    BoxAnswerer(Input whileOpen)
+        : m_whileOpen(std::move(whileOpen))
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
+        m_poll.start(10);
+    }
+
+    int answered = 0;
+
+private:
+    void poll()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box == m_answering)
+            return;
+        m_answering = box;
+        // From a timer of its own, so that a second report it might open is answered too.
+        if (m_whileOpen && answered == 0)
+            QTimer::singleShot(0, box, m_whileOpen);
+        QTimer::singleShot(250, box, [this, box] {
+            ++answered;
+            box->button(QMessageBox::Ok)->click();
+        });
+    }
+
+    Input m_whileOpen;
+    QTimer m_poll;
+    QMessageBox* m_answering = nullptr;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(UnderReport)
 
 class UseTest : public QObject
 {
@@ -68,7 +117,11 @@ private slots:
     void typicalUse();
     void editingTheReportKeepsItsLineEnds();
     void typedLetterIsReportedAndTheProgramGoesOn();
+    void noInputUnderAnOpenReport_data();
+    void noInputUnderAnOpenReport();
     void ending_data();
+    void resultBoxIsBounded_data();
+    void resultBoxIsBounded();
     void ending();
     void listsKeepTheModelContract();
 };
@@ -139,10 +192,124 @@ void UseTest::typedLetterIsReportedAndTheProgramGoesOn()
     // The handler had emptied both lists before it met the letter.
     QCOMPARE(running.combo(u"cmbMinimo"_s)->count(), 0);
 
-    answerNextMessageBox(seen);
+    // No report is due here: an answerer left waiting would outlive this test and its Report.
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, u"4"_s);
     QCOMPARE(running.combo(u"cmbMinimo"_s)->count(), 4);
+}
+
+void UseTest::noInputUnderAnOpenReport_data()
+{
+    QTest::addColumn<bool>("accessKeyFirst");
+    QTest::addColumn<UnderReport>("underReport");
+    QTest::newRow("20, Alt+D and x quickly") << true << UnderReport::Nothing;
+    QTest::newRow("x, then Alt+D under the report") << false << UnderReport::AccessKey;
+    QTest::newRow("x, then typing under the report") << false << UnderReport::Typing;
+    QTest::newRow("x, then a click under the report") << false << UnderReport::Click;
+}
+
+// Every keystroke goes to the focused control through the window's own key handling, access
+// keys included, as a keyboard would deliver it.
+void UseTest::noInputUnderAnOpenReport()
+{
+    QFETCH(bool, accessKeyFirst);
+    QFETCH(UnderReport, underReport);
+    Running running({ wordForDraw(2, 20), wordForDraw(3, 20) });
+    QVERIFY(running.activate());
+    QLineEdit* field = running.combo(u"cmbCaras"_s)->lineEdit();
+    field->setFocus();
+    QTest::keyClick(running.window().windowHandle(), Qt::Key_2);
+    QTest::keyClick(running.window().windowHandle(), Qt::Key_0);
+    QCOMPARE(field->text(), u"20"_s);
+    if (!accessKeyFirst) {
+        QTest::keyClick(running.window().windowHandle(), Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(running.random.taken(), 1u);
+    }
+    const std::size_t drawsBefore = running.random.taken();
+
+    BoxAnswerer answerer([&] {
+        switch (underReport) {
+        case UnderReport::Nothing:
+            break;
+        case UnderReport::AccessKey:
+            QTest::keyClick(running.window().windowHandle(), Qt::Key_D, Qt::AltModifier);
+            break;
+        case UnderReport::Typing:
+            // Straight to the field, past the toolkit's own refusal of input under a modal box.
+            QTest::keyClick(field, Qt::Key_5);
+            break;
+        case UnderReport::Click:
+            QTest::mouseClick(running.find(u"cmdTirar"_s), Qt::LeftButton);
+            break;
+        }
+    });
+    if (accessKeyFirst)
+        QTest::keyClick(running.window().windowHandle(), Qt::Key_D, Qt::AltModifier);
+    const std::u16string report = running.report();
+    QTest::keyClick(running.window().windowHandle(), Qt::Key_X);
+    QTest::qWait(400); // past a delayed press and the answer to a second report
+
+    QCOMPARE(answerer.answered, 1);
+    QCOMPARE(field->text(), u"20x"_s);
+    QCOMPARE(running.random.taken(), accessKeyFirst ? 1u : drawsBefore);
+    QCOMPARE(running.report().substr(0, 22), u"Dado 1  Resultado = 02");
+    QCOMPARE(running.report(), report);
+}
+
+enum class Input {
+    Paste,
+    Type,
+};
+
+Q_DECLARE_METATYPE(Input)
+
+void UseTest::resultBoxIsBounded_data()
+{
+    constexpr qsizetype full = ResultBox::maxLength;
+    const QString megabyte(1 << 20, u'a');
+    QTest::addColumn<qsizetype>("held");
+    QTest::addColumn<bool>("selectAll");
+    QTest::addColumn<Input>("input");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("1 MiB pasted on one line is cut to the bound")
+        << qsizetype(0) << false << Input::Paste << megabyte << QString(full, u'a');
+    QTest::newRow("a paste into a full box adds nothing")
+        << full << false << Input::Paste << u"Dado"_s << QString(full, u'b');
+    QTest::newRow("a letter typed into a full box is refused")
+        << full << false << Input::Type << u"x"_s << QString(full, u'b');
+    QTest::newRow("a paste replaces a selection however full the box")
+        << full << true << Input::Paste << u"Dado 1"_s << u"Dado 1"_s;
+    QTest::newRow("the cut keeps a surrogate pair whole")
+        << full - 1 << false << Input::Paste << u"\U0001F3B2"_s << QString(full - 1, u'b');
+    QTest::newRow("below the bound a line break is typed")
+        << qsizetype(3) << false << Input::Type << u"\n"_s << u"bbb\n"_s;
+}
+
+void UseTest::resultBoxIsBounded()
+{
+    QFETCH(qsizetype, held);
+    QFETCH(bool, selectAll);
+    QFETCH(Input, input);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    Running running;
+    auto* box = running.find<QPlainTextEdit>(u"txtResultado"_s);
+    box->setFocus();
+    QApplication::clipboard()->setText(QString(held, u'b'));
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    if (selectAll)
+        box->selectAll();
+    if (input == Input::Paste) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    } else if (text == u"\n") {
+        QTest::keyClick(box, Qt::Key_Return);
+    } else {
+        QTest::keyClicks(box, text);
+    }
+    QCOMPARE(box->toPlainText(), expected);
+    QCOMPARE(running.report(), QString(expected).replace(u'\n', u"\r\n"_s).toStdU16String());
 }
 
 void UseTest::ending_data()

@@ -49,15 +49,18 @@ void Program::dispatch(Control control, Event event)
 }
 
 // The single point where every handler runs: an error stops the handler, keeps what it wrote,
-// and is reported; the program goes on.
+// and is reported; the program goes on. While the report is open the user has not yet read it,
+// so whatever still arrives (a button's delayed click, say) reaches no handler.
 void Program::run(const std::function<void()>& handler)
 {
-    if (m_ended)
+    if (m_ended || m_reporting)
         return;
     try {
         handler();
     } catch (const Error& error) {
+        m_reporting = true;
         m_host.reportError(error);
+        m_reporting = false;
     }
 }
 

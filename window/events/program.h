@@ -14,7 +14,8 @@ class RandomSource;
 class Program
 {
 public:
-    /// Builds the initial state and binds the events; nothing runs until start().
+    /// Builds the initial state and binds the events; nothing runs until start(). Events raised
+    /// while the host reports an error, or after the end, reach no handler.
     Program(RandomSource& random, Host& host);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -37,6 +38,7 @@ private:
     RandomSource& m_random;
     Host& m_host;
     bool m_ended = false;
+    bool m_reporting = false;
 };
 
 } // namespace quorlin

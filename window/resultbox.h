@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace quorlin {
+
+/// The result box: what the user types, pastes or drops is cut to the room left below maxLength,
+/// since breaking a long line at word boundaries costs far more than its length. Texts that the
+/// program sets are shown whole, their lines broken as before.
+class ResultBox final : public QPlainTextEdit
+{
+public:
+    /// The most UTF-16 code units that the user's input can make the box hold, a line break
+    /// counting as one: far above any report, and small enough that even one line without a
+    /// blank is laid out again within a keystroke.
+    static constexpr qsizetype maxLength = 16384;
+
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    /// The code units that input may still add, the selection it would replace counted as free.
+    qsizetype room() const;
+};
+
+} // namespace quorlin

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace quorlin {
+
+/// Keeps the toolkit from starting a session bus when the desktop runs none: with no bus address
+/// in the environment and no user bus in XDG_RUNTIME_DIR, the bus library would launch a bus
+/// daemon that outlives Quorlin and write under HOME. Call before the application object is
+/// built. A desktop's own bus, which screen readers use, is left alone.
+void keepFromLaunchingSessionBus();
+
+} // namespace quorlin
