@@ -1,4 +1,5 @@
 #include "runtime/random.h"
+#include "window/commandline.h"
 #include "window/session.h"
 #include "window/spanish.h"
 
@@ -20,6 +21,8 @@ bool hasDisplay()
 
 int main(int argc, char* argv[])
 {
+    if (const auto status = quorlin::answerCommandLine(argc, argv))
+        return *status;
     if (!hasDisplay()) {
         std::fputs("Quorlin necesita un escritorio gráfico y no ha encontrado ninguna pantalla "
                    "(ni DISPLAY ni WAYLAND_DISPLAY).\n",
@@ -28,7 +31,7 @@ int main(int argc, char* argv[])
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlin"));
-    QApplication::setDesktopFileName(QStringLiteral("quorlin"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.quorlin.Quorlin"));
     quorlin::installSpanish(application);
 
     quorlin::SystemRandom random;
