@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <QString>
 
 namespace quorlin {
 
@@ -9,6 +10,12 @@ namespace {
 #include "data/quorlin.xpm"
 } // namespace
 
-QIcon quorlinIcon() { return QIcon(QPixmap(quorlin_xpm)); }
+QIcon quorlinIcon()
+{
+    QIcon icon { QPixmap(quorlin_xpm) };
+    for (const int size : { 16, 22, 24, 48, 64, 128, 256 })
+        icon.addFile(QStringLiteral(":/icons/%1x%1/io.github.quorlin.Quorlin.png").arg(size));
+    return icon;
+}
 
 } // namespace quorlin

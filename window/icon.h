@@ -4,7 +4,8 @@ class QIcon;
 
 namespace quorlin {
 
-/// Quorlin's icon: two dice, 32 × 32 in the 16-colour palette, compiled into the program.
+/// Quorlin's icon: two dice, compiled into the program. The 32 px picture is the one in the
+/// 16-colour palette; the sizes from 16 to 256 px are rendered from the scalable drawing.
 QIcon quorlinIcon();
 
 } // namespace quorlin

@@ -1,4 +1,5 @@
 #include "runtime/random.h"
+#include "window/commandline.h"
 #include "window/displaylost.h"
 #include "window/session.h"
 #include "window/sessionbus.h"
@@ -22,6 +23,8 @@ bool hasDisplay()
 
 int main(int argc, char* argv[])
 {
+    if (const auto status = quorlin::answerCommandLine(argc, argv))
+        return *status;
     if (!hasDisplay()) {
         std::fputs("Quorlin necesita un escritorio gráfico y no ha encontrado ninguna pantalla "
                    "(ni DISPLAY ni WAYLAND_DISPLAY).\n",
@@ -32,7 +35,7 @@ int main(int argc, char* argv[])
     quorlin::sayDisplayLostInSpanish();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlin"));
-    QApplication::setDesktopFileName(QStringLiteral("quorlin"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.quorlin.Quorlin"));
     quorlin::installSpanish(application);
 
     quorlin::SystemRandom random;
