@@ -4,6 +4,7 @@
 #include "window/icon.h"
 #include "window/resultbox.h"
 #include "window/rolllistmodel.h"
+#include "window/windowstyle.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -12,9 +13,9 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTextDocument>
 
 #include <utility>
 
@@ -61,23 +62,6 @@ namespace {
         return shown.replace(u'\n', u"\r\n"_s).toStdU16String();
     }
 
-    // A drop-down list opens as a list below its field, as tall as ten items. Some styles open a
-    // menu over the field instead, as tall as all the items and as wide as the widest, which
-    // measures every one of up to 32767 items on each opening.
-    class DropDownStyle final : public QProxyStyle
-    {
-    public:
-        using QProxyStyle::QProxyStyle;
-
-        int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-            QStyleHintReturn* returnData) const override
-        {
-            if (hint == QStyle::SH_ComboBox_Popup)
-                return 0;
-            return QProxyStyle::styleHint(hint, option, widget, returnData);
-        }
-    };
-
 } // namespace
 
 FrmTirarDados::FrmTirarDados(RollState& state, QWidget* parent)
@@ -89,8 +73,8 @@ FrmTirarDados::FrmTirarDados(RollState& state, QWidget* parent)
     setWindowIcon(quorlinIcon());
     setFont(windowFont());
     setFixedSize(pixelsOfTwips(2688), pixelsOfTwips(3876));
-    m_dropDownStyle = new DropDownStyle;
-    m_dropDownStyle->setParent(this);
+    m_style = new WindowStyle;
+    m_style->setParent(this);
 
     auto* frame = new QGroupBox(u"Configuración del Dado"_s, this);
     place(frame, u"FrameDatos"_s, { 0, 0, 2676, 2076 });
@@ -107,10 +91,14 @@ FrmTirarDados::FrmTirarDados(RollState& state, QWidget* parent)
 
     auto* chkPersonaje = addControl(Control::chkPersonaje,
         new QCheckBox(u"Generar personaje"_s, frame), { 180, 1800, 1956, 192 });
+    chkPersonaje->setStyle(m_style);
 
     auto* txtResultado
         = addControl(Control::txtResultado, new ResultBox(this), { 0, 2088, 2676, 1416 });
     txtResultado->setAccessibleName(u"Resultado de la tirada"_s);
+    // A plain text box leaves a pixel around its text, not Qt's four: a report line of a die of
+    // up to 100 faces then stands on one row.
+    txtResultado->document()->setDocumentMargin(1);
     txtResultado->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtResultado->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     txtResultado->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -161,7 +149,13 @@ FrmTirarDados::FrmTirarDados(RollState& state, QWidget* parent)
 
 FrmTirarDados::~FrmTirarDados() { m_state.setObserver({}); }
 
-QFont FrmTirarDados::windowFont() { return QFont(u"DejaVu Sans Condensed"_s, 8); }
+// 7.5 points are 10 pixels at 96 dots per inch, where 8 points round up to 11.
+QFont FrmTirarDados::windowFont()
+{
+    QFont font(u"DejaVu Sans Condensed"_s);
+    font.setPointSizeF(7.5);
+    return font;
+}
 
 // Closing the window is the same as pressing "&Salir": the program ends through its one path.
 void FrmTirarDados::closeEvent(QCloseEvent* event)
@@ -184,7 +178,7 @@ AccessKeyLabel* FrmTirarDados::addList(QWidget* frame, Control control, const QS
     auto* label = new AccessKeyLabel(caption, frame);
     place(label, labelName, labelTwips);
     auto* combo = addControl(control, new QComboBox(frame), listTwips);
-    combo->setStyle(m_dropDownStyle);
+    combo->setStyle(m_style);
     const bool editable = control == Control::cmbCaras;
     if (editable)
         combo->setEditable(true);

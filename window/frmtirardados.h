@@ -72,7 +72,7 @@ private:
     std::array<RollListModel*, controlCount> m_models {};
     // True while a user operation runs: rows appended meanwhile wait for its end.
     bool m_inUserOperation = false;
-    QStyle* m_dropDownStyle = nullptr;
+    QStyle* m_style = nullptr;
     // Every control by its tab index, labels and frame included (they never take the
     // focus, but a label's access key counts from its place here).
     std::array<QWidget*, 13> m_tabOrder {};

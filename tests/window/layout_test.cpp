@@ -1,17 +1,27 @@
 #include "windowtest.h"
 
 #include "window/spanish.h"
+#include "window/windowstyle.h"
 
+#include <QAbstractItemView>
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QtMath>
 
 using namespace quorlin;
 using namespace quorlin::testing;
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(quorlin::Control)
 
 class LayoutTest : public QObject
 {
@@ -22,6 +32,10 @@ private slots:
     void controls_data();
     void controls();
     void clientAreaAndFont();
+    void reportLineStandsOnOneRow_data();
+    void reportLineStandsOnOneRow();
+    void widestValueReadsWhole_data();
+    void widestValueReadsWhole();
     void listsAtBuild();
     void programOperationsReachTheirControls();
 };
@@ -113,6 +127,10 @@ void LayoutTest::controls()
         const QStyle* style = check->style();
         room -= style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check)
             + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, check);
+        QStyleOptionButton option;
+        option.initFrom(check);
+        const QRect indicator = style->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check);
+        QVERIFY2(check->rect().contains(indicator), "the check box cuts its indicator");
     } else if (kind == u"button") {
         auto* button = qobject_cast<QPushButton*>(widget);
         QVERIFY(button);
@@ -146,7 +164,74 @@ void LayoutTest::clientAreaAndFont()
 
     const QFontInfo font(window.font());
     QCOMPARE(font.family(), u"DejaVu Sans Condensed"_s);
-    QCOMPARE(font.pointSize(), 8);
+    QCOMPARE(font.pixelSize(), 10);
+}
+
+// The widest lines a die of up to 100 faces gives, in the window's font, against the width the
+// result box leaves for text.
+void LayoutTest::reportLineStandsOnOneRow_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("first throw, failed") << u"Dado 1  Resultado = 07  ¡Fallo!"_s;
+    QTest::newRow("tenth throw, failed") << u"Dado 10  Resultado = 99  ¡Fallo!"_s;
+    QTest::newRow("tenth throw of a hundred, widest") << u"Dado 10  Resultado = 00  ¡Exito!"_s;
+    QTest::newRow("tenth throw, no difficulty") << u"Dado 10  Resultado = 00"_s;
+    QTest::newRow("ruler") << QString(45, u'-');
+    QTest::newRow("third series") << u"   00/00/00/00/00/00    Serie 3"_s;
+}
+
+void LayoutTest::reportLineStandsOnOneRow()
+{
+    QFETCH(QString, line);
+    Running running;
+    auto* box = running.find<QPlainTextEdit>(u"txtResultado"_s);
+    const int room = box->viewport()->width() - 2 * qCeil(box->document()->documentMargin());
+    const int needed = QFontMetrics(box->font()).horizontalAdvance(line);
+    QVERIFY2(needed <= room, qPrintable(u"%1 px for %2 px"_s.arg(needed).arg(room)));
+
+    running.state().setText(Control::txtResultado, line.toStdU16String());
+    const QTextBlock block = box->document()->firstBlock();
+    box->document()->documentLayout()->blockBoundingRect(block);
+    QCOMPARE(block.layout()->lineCount(), 1);
+}
+
+void LayoutTest::widestValueReadsWhole_data()
+{
+    QTest::addColumn<Control>("control");
+    for (Control control :
+        { Control::cmbCaras, Control::cmbMinimo, Control::cmbDificultad, Control::cmbTiradas })
+        QTest::newRow(controlName(control).data()) << control;
+}
+
+// "32767" in the field, where an editable field keeps 2 px each side and a cursor, and in the
+// open list, where an item keeps its margins.
+void LayoutTest::widestValueReadsWhole()
+{
+    QFETCH(Control, control);
+    Running running;
+    QComboBox* combo = running.combo(QString::fromLatin1(QTest::currentDataTag()));
+    const QStyle* style = combo->style();
+    const int value = QFontMetrics(combo->font()).horizontalAdvance(WindowStyle::widestValue());
+
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    const QRect field
+        = style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    QVERIFY2(
+        value + 5 <= field.width(), qPrintable(u"%1 px for %2 px"_s.arg(value).arg(field.width())));
+    if (combo->isEditable())
+        QCOMPARE(combo->lineEdit()->width(), field.width());
+
+    // Enough items for the open list to need its scroll bar.
+    for (int i = 0; i < 20; ++i)
+        running.state().insertItem(control, u"32767", 0);
+    combo->showPopup();
+    const int itemMargins
+        = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, combo) + 1);
+    const int listRoom = combo->view()->viewport()->width() - itemMargins;
+    combo->hidePopup();
+    QVERIFY2(value <= listRoom, qPrintable(u"%1 px for %2 px"_s.arg(value).arg(listRoom)));
 }
 
 void LayoutTest::listsAtBuild()

@@ -1,0 +1,67 @@
+#include "window/windowstyle.h"
+
+#include <QStyleOptionComplex>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace quorlin {
+
+namespace {
+
+    constexpr int comboFrame = 1;
+    constexpr int comboArrowWidth = 10;
+
+} // namespace
+
+QString WindowStyle::widestValue() { return QStringLiteral("32767"); }
+
+int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+    QStyleHintReturn* returnData) const
+{
+    if (hint == QStyle::SH_ComboBox_Popup)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+int WindowStyle::pixelMetric(
+    PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
+{
+    const int base = QProxyStyle::pixelMetric(metric, option, widget);
+    if ((metric == PM_IndicatorHeight || metric == PM_IndicatorWidth) && widget
+        && widget->height() > 0)
+        return std::min(base, widget->height());
+    return base;
+}
+
+QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+    SubControl subControl, const QWidget* widget) const
+{
+    if (control != CC_ComboBox)
+        return QProxyStyle::subControlRect(control, option, subControl, widget);
+    const QRect whole = option->rect;
+    switch (subControl) {
+    case SC_ComboBoxArrow:
+        return visualRect(option->direction, whole,
+            QRect(whole.right() - comboFrame - comboArrowWidth + 1, whole.top() + comboFrame,
+                comboArrowWidth, whole.height() - 2 * comboFrame));
+    case SC_ComboBoxEditField:
+        return visualRect(option->direction, whole,
+            whole.adjusted(comboFrame, comboFrame, -comboFrame - comboArrowWidth, -comboFrame));
+    case SC_ComboBoxListBoxPopup: {
+        // The open list takes the value's width, the items' margins, its scroll bar and its
+        // frame; it never gets narrower than the combo box.
+        const int itemMargins = 2 * (pixelMetric(PM_FocusFrameHMargin, option, widget) + 1);
+        const int needed = option->fontMetrics.horizontalAdvance(widestValue()) + itemMargins
+            + pixelMetric(PM_ScrollBarExtent, option, widget)
+            + 2 * pixelMetric(PM_DefaultFrameWidth, option, widget) + 2;
+        QRect popup = QProxyStyle::subControlRect(control, option, subControl, widget);
+        popup.setWidth(std::max(popup.width(), needed));
+        return popup;
+    }
+    default:
+        return QProxyStyle::subControlRect(control, option, subControl, widget);
+    }
+}
+
+} // namespace quorlin

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace quorlin {
+
+/// The look of the window's small controls at their fixed sizes, over the application's style:
+/// - a drop-down list opens as a list below its field, as tall as ten items, never as a menu
+///   (which would measure every one of up to 32767 items on each opening);
+/// - a combo box keeps a one-pixel frame and a narrow arrow, so that its field shows "32767"
+///   whole, and its open list is wide enough for "32767" beside the list's scroll bar;
+/// - a check box's indicator is never taller than the check box, so it is drawn whole.
+class WindowStyle final : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    /// The widest value a list or the faces field can hold.
+    static QString widestValue();
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+        QStyleHintReturn* returnData) const override;
+    int pixelMetric(
+        PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+        SubControl subControl, const QWidget* widget) const override;
+};
+
+} // namespace quorlin
