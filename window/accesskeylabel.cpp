@@ -7,8 +7,9 @@ namespace quorlin {
 AccessKeyLabel::AccessKeyLabel(const QString& caption, QWidget* parent)
     : QLabel(caption, parent)
 {
-    // QLabel underlines the access key and grabs it only while it has a buddy; being its own
-    // buddy, the label receives the key itself and hands it to the action.
+    // QLabel underlines the access key and grabs it only while it has a buddy; until the window
+    // gives it the control it names, the label is its own buddy. Either way the label receives
+    // the key itself and hands it to the action.
     setBuddy(this);
 }
 

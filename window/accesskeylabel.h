@@ -7,7 +7,9 @@
 namespace quorlin {
 
 /// A label whose access key ("&" in its caption, drawn underlined) runs an action chosen by the
-/// window, worked out when the key is pressed rather than fixed to one buddy control.
+/// window, worked out when the key is pressed rather than fixed to one control. Its buddy, the
+/// control it names, only tells the accessibility layer what the label labels: the key never
+/// jumps to the buddy by itself.
 class AccessKeyLabel final : public QLabel
 {
 public:

@@ -6,6 +6,7 @@
 #include "window/rolllistmodel.h"
 #include "window/windowstyle.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -195,6 +196,9 @@ AccessKeyLabel* FrmTirarDados::addList(QWidget* frame, Control control, const QS
     if (auto* view = qobject_cast<QListView*>(combo->view()))
         view->setUniformItemSizes(true);
     combo->setAccessibleName(label->text().remove(u'&'));
+    // The buddy tells the accessibility layer which label names the combo box; the label's own
+    // access key still runs the window's action, not a jump to its buddy.
+    label->setBuddy(combo);
     return label;
 }
 
@@ -284,8 +288,7 @@ void FrmTirarDados::showPendingRows(Control control)
 void FrmTirarDados::showText(Control control)
 {
     if (control == Control::txtResultado) {
-        const QSignalBlocker blocker(resultBox());
-        resultBox()->setPlainText(shownText(m_state.text(control)));
+        showReport(shownText(m_state.text(control)));
         return;
     }
     showSelection(control);
@@ -294,6 +297,30 @@ void FrmTirarDados::showText(Control control)
         if (combo(control)->currentText() != text)
             combo(control)->setEditText(text);
     }
+}
+
+// The report is written piece by piece; a screen reader that follows the result box hears it
+// once, whole, when the operation that wrote it has ended.
+void FrmTirarDados::showReport(const QString& text)
+{
+    if (QAccessible::isActive() && !m_reportAnnouncement) {
+        m_reportAnnouncement = resultBox()->toPlainText();
+        QMetaObject::invokeMethod(
+            this, [this] { announceReport(); }, Qt::QueuedConnection);
+    }
+    const QSignalBlocker blocker(resultBox());
+    resultBox()->setPlainText(text);
+}
+
+void FrmTirarDados::announceReport()
+{
+    const QString before = m_reportAnnouncement.value_or(QString());
+    m_reportAnnouncement.reset();
+    const QString now = resultBox()->toPlainText();
+    if (now == before)
+        return;
+    QAccessibleTextUpdateEvent changed(resultBox(), 0, before, now);
+    QAccessible::updateAccessibility(&changed);
 }
 
 // QComboBox selects the first row of a list that gets its first item; RollState leaves it

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QComboBox;
 class QPlainTextEdit;
@@ -57,6 +58,8 @@ private:
     void showPendingRows();
     void showPendingRows(Control control);
     void showText(Control control);
+    void showReport(const QString& text);
+    void announceReport();
     void showSelection(Control control);
     QWidget* widget(Control control) const;
     QComboBox* combo(Control control) const;
@@ -72,6 +75,8 @@ private:
     std::array<RollListModel*, controlCount> m_models {};
     // True while a user operation runs: rows appended meanwhile wait for its end.
     bool m_inUserOperation = false;
+    // The report as a screen reader last heard it, while a new one waits to be announced.
+    std::optional<QString> m_reportAnnouncement;
     QStyle* m_style = nullptr;
     // Every control by its tab index, labels and frame included (they never take the
     // focus, but a label's access key counts from its place here).
