@@ -1,0 +1,92 @@
+#include "window/display.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace quorlin {
+
+namespace {
+
+    struct HeldMessage
+    {
+        QtMsgType type = QtDebugMsg;
+        QByteArray category;
+        QString text;
+    };
+
+    QList<HeldMessage>& heldMessages()
+    {
+        static QList<HeldMessage> messages;
+        return messages;
+    }
+
+    // The displays the environment names, as "DISPLAY=:0", joined by " y ".
+    QByteArray namedDisplays()
+    {
+        QByteArray displays;
+        for (const char* name : { "WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM" }) {
+            const QByteArray value = qgetenv(name);
+            if (value.isEmpty())
+                continue;
+            if (!displays.isEmpty())
+                displays += " y ";
+            displays += QByteArray(name) + '=' + value;
+        }
+        return displays;
+    }
+
+    QByteArray& unusableSentence()
+    {
+        static QByteArray sentence;
+        return sentence;
+    }
+
+    [[noreturn]] void failToStart(const QByteArray& sentence)
+    {
+        std::fputs(sentence.constData(), stderr);
+        std::fflush(stderr);
+        // The toolkit is half built: leave without running its destructors.
+        std::_Exit(1);
+    }
+
+    // While the platform starts, its messages wait here: a fatal one (no platform could be
+    // opened) becomes the Spanish sentence, the others are shown once the start has succeeded.
+    void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtFatalMsg)
+            failToStart(unusableSentence());
+        heldMessages().append({ type, QByteArray(context.category), text });
+    }
+
+} // namespace
+
+std::unique_ptr<QApplication> openDisplay(int& argc, char* argv[])
+{
+    const QByteArray displays = namedDisplays();
+    if (displays.isEmpty())
+        failToStart("Quorlin necesita un escritorio gráfico y no ha encontrado ninguna pantalla "
+                    "(ni DISPLAY ni WAYLAND_DISPLAY).\n");
+    unusableSentence() = "Quorlin no puede mostrar su ventana: " + displays
+        + (displays.contains(" y ") ? " no responden o no se pueden usar.\n"
+                                    : " no responde o no se puede usar.\n");
+
+    const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const HeldMessage& message : std::as_const(heldMessages())) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        if (previous)
+            previous(message.type, context, message.text);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(message.text));
+    }
+    heldMessages().clear();
+    return application;
+}
+
+} // namespace quorlin
