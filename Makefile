@@ -1,13 +1,16 @@
 # The two commands of the README:
 #   make run    installs what is missing, builds Quorlin optimised and opens it
 #   make test   installs what is missing, builds everything and runs every test
+# Running needs neither the test libraries nor clang, valgrind or strace: `make run` installs only
+# what building and running take, and leaves the tests and benchmarks out of its build.
 .PHONY: run test deps bench format
 
 deps:
 	@scripts/install-deps
 
-run: deps
-	cmake --preset release
+run:
+	@scripts/install-deps run build
+	cmake --preset release -DBUILD_TESTING=OFF -DQUORLIN_BENCHMARKS=OFF
 	cmake --build --preset release --target quorlin
 	build/release/window/quorlin
 
@@ -15,7 +18,7 @@ test: deps
 	scripts/run-tests
 
 bench: deps
-	cmake --preset release
+	cmake --preset release -DBUILD_TESTING=ON -DQUORLIN_BENCHMARKS=ON
 	cmake --build --preset release
 	scripts/run-benchmarks
 
