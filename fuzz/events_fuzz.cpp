@@ -348,7 +348,9 @@ private:
         // had stays as it was, to the character.
         const int minimum = std::max(1, m_model.minimum + 1);
         expected = conversionErrorOf(m_model.faces);
-        if (!expected && integerOfText(m_model.faces) < minimum)
+        if (!expected && integerOfText(m_model.faces) < 1)
+            expected = ErrorKind::NoFaces;
+        else if (!expected && integerOfText(m_model.faces) < minimum)
             expected = ErrorKind::UnreachableMinimum;
         if (expected) {
             if (m_writes.total != 0)

@@ -24,6 +24,8 @@ DieSettings checkedDieSettings(const RollState& state)
     const std::int16_t minimum
         = isEmpty(minimumText) ? 1 : std::max<std::int16_t>(1, integerOfText(minimumText));
     const std::int16_t faces = integerOfText(state.text(Control::cmbCaras));
+    if (faces < 1)
+        throw Error(ErrorKind::NoFaces);
     if (faces < minimum)
         throw Error(ErrorKind::UnreachableMinimum);
     return { minimum, faces };

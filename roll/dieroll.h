@@ -20,8 +20,9 @@ struct DieSettings
 
 /// Every check a die roll makes before its first draw: reads cmbMinimo ("" or below 1 counts as
 /// 1) and cmbCaras, and raises what LanzarDado would raise for them: ErrorKind::TypeMismatch or
-/// ErrorKind::Overflow for texts that are not 16-bit numbers, ErrorKind::UnreachableMinimum
-/// when no face reaches the minimum. Draws nothing, changes nothing.
+/// ErrorKind::Overflow for texts that are not 16-bit numbers, ErrorKind::NoFaces for fewer than
+/// one face, ErrorKind::UnreachableMinimum when no face reaches the minimum. Draws nothing,
+/// changes nothing.
 DieSettings checkedDieSettings(const RollState& state);
 
 /// Throws one die with the faces of cmbCaras and the minimum of cmbMinimo ("" or below 1 counts

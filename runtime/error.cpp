@@ -18,22 +18,31 @@ namespace {
     {
         switch (kind) {
         case ErrorKind::TypeMismatch:
-            return { u"Error de tipo", u"Error de tipo: el texto no es un número." };
+            return { u"Error de tipo",
+                u"Lo que has escrito no es un número: las letras y los demás signos no cuentan. "
+                u"Escribe en «Caras del Dado» un número entero de 1 a 32767." };
         case ErrorKind::Overflow:
             return { u"Desbordamiento",
-                u"Desbordamiento: el número no está entre -32768 y 32767." };
+                u"El número se sale de los que Quorlin sabe contar, de -32768 a 32767. "
+                u"Escribe en «Caras del Dado» un número entero de 1 a 32767." };
         case ErrorKind::ControlOperation:
             return { u"Error de control",
-                u"Error de control: la operación no es válida para este control." };
+                u"Una lista o un botón de la ventana no admite lo que se le ha pedido. Es un fallo "
+                u"de Quorlin, no de lo que has elegido: vuelve a elegir el dado." };
+        case ErrorKind::NoFaces:
+            return { u"Dado sin caras",
+                u"Un dado necesita al menos una cara. Escribe en «Caras del Dado» un número "
+                u"entero de 1 a 32767." };
         case ErrorKind::UnreachableMinimum:
             return { u"Tirada imposible",
-                u"Tirada imposible: ninguna cara del dado alcanza la tirada mínima." };
+                u"Ninguna cara del dado alcanza la tirada mínima elegida. Elige una tirada mínima "
+                u"más baja o un dado con más caras." };
         }
         return { u"Error", u"Error desconocido." };
     }
 
     constexpr std::size_t kindCount = static_cast<std::size_t>(ErrorKind::UnreachableMinimum) + 1;
-    using Utf8Message = std::array<char, 128>;
+    using Utf8Message = std::array<char, 256>;
 
     // The messages contain no surrogate pairs, so each UTF-16 unit becomes one to three bytes.
     constexpr Utf8Message utf8Of(std::u16string_view text)

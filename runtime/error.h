@@ -10,7 +10,8 @@ enum class ErrorKind {
     TypeMismatch, ///< A text that had to be a number is not one.
     Overflow, ///< A whole number left the signed 16-bit range.
     ControlOperation, ///< A control was asked for something it cannot do.
-    UnreachableMinimum, ///< No face of the die reaches the minimum roll.
+    NoFaces, ///< The die has fewer than one face.
+    UnreachableMinimum, ///< No face of the die reaches the chosen minimum roll.
 };
 
 /// The one exception type of the program. It stops the running handler wherever it stands.

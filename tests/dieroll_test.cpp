@@ -93,8 +93,9 @@ INSTANTIATE_TEST_SUITE_P(Settings, LanzarDadoError,
         RollErrorCase { { "LetterFaces" }, u"x", u"", ErrorKind::TypeMismatch },
         RollErrorCase { { "FacesBeyondSixteenBits" }, u"40000", u"", ErrorKind::Overflow },
         RollErrorCase { { "LetterMinimum" }, u"6", u"abc", ErrorKind::TypeMismatch },
-        RollErrorCase { { "ZeroFaces" }, u"0", u"", ErrorKind::UnreachableMinimum },
-        RollErrorCase { { "NegativeFaces" }, u"-5", u"", ErrorKind::UnreachableMinimum },
+        RollErrorCase { { "ZeroFaces" }, u"0", u"", ErrorKind::NoFaces },
+        RollErrorCase { { "NegativeFaces" }, u"-5", u"", ErrorKind::NoFaces },
+        RollErrorCase { { "ZeroFacesWithAMinimum" }, u"0", u"3", ErrorKind::NoFaces },
         RollErrorCase { { "MinimumAboveFaces" }, u"6", u"7", ErrorKind::UnreachableMinimum }),
     caseName);
 

@@ -13,12 +13,15 @@ namespace {
 TEST(Error, WhatIsTheMessageInUtf8)
 {
     const std::pair<ErrorKind, std::string_view> expected[] = {
-        { ErrorKind::TypeMismatch, "Error de tipo: el texto no es un número." },
-        { ErrorKind::Overflow, "Desbordamiento: el número no está entre -32768 y 32767." },
-        { ErrorKind::ControlOperation,
-            "Error de control: la operación no es válida para este control." },
+        { ErrorKind::TypeMismatch,
+            "Lo que has escrito no es un número: las letras y los demás signos no cuentan. "
+            "Escribe en «Caras del Dado» un número entero de 1 a 32767." },
+        { ErrorKind::NoFaces,
+            "Un dado necesita al menos una cara. Escribe en «Caras del Dado» un número entero de "
+            "1 a 32767." },
         { ErrorKind::UnreachableMinimum,
-            "Tirada imposible: ninguna cara del dado alcanza la tirada mínima." },
+            "Ninguna cara del dado alcanza la tirada mínima elegida. Elige una tirada mínima más "
+            "baja o un dado con más caras." },
     };
     for (const auto& [kind, message] : expected)
         EXPECT_EQ(Error(kind).what(), message);

@@ -113,12 +113,10 @@ INSTANTIATE_TEST_SUITE_P(Settings, UnthrowableFirstDie,
         UnthrowableCase { { "EmptyFaces" }, u"", u"", u"1", 0, ErrorKind::TypeMismatch, earlier },
         UnthrowableCase {
             { "FacesBeyondSixteenBits" }, u"40000", u"", u"1", 0, ErrorKind::Overflow, earlier },
+        UnthrowableCase { { "ZeroFaces" }, u"0", u"", u"1", 0, ErrorKind::NoFaces, earlier },
+        UnthrowableCase { { "NegativeFaces" }, u"-5", u"", u"1", 0, ErrorKind::NoFaces, earlier },
         UnthrowableCase {
-            { "ZeroFaces" }, u"0", u"", u"1", 0, ErrorKind::UnreachableMinimum, earlier },
-        UnthrowableCase {
-            { "NegativeFaces" }, u"-5", u"", u"1", 0, ErrorKind::UnreachableMinimum, earlier },
-        UnthrowableCase {
-            { "SmallestFaces" }, u"-32768", u"", u"1", 0, ErrorKind::UnreachableMinimum, earlier },
+            { "SmallestFaces" }, u"-32768", u"", u"1", 0, ErrorKind::NoFaces, earlier },
         UnthrowableCase {
             { "MinimumAboveFaces" }, u"6", u"7", u"1", 0, ErrorKind::UnreachableMinimum, earlier },
         UnthrowableCase { { "CharacterSeriesLetterFaces" }, u"abc", u"", u"1", 1,
