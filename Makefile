@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The Quorlin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The two commands of the README:
 #   make run    installs what is missing, builds Quorlin optimised and opens it
 #   make test   installs what is missing, builds everything and runs every test

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Quorlin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real window on the offscreen platform: rebuilding the lists while the user types a large
 // die, opening a list of 32767 items, pasting a megabyte into the result box, and the process's
 // start and memory against an empty Qt window. The same binary, run as "window_bench

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Quorlin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the headless program with arbitrary sequences of user operations, as the window would
 // perform them, and checks after every one that the state, the reported errors and the report
 // are what Quorlin allows. Rolls use a pinned generator with a stopped clock, so every roll

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Quorlin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary texts to the number rules: integerOfText either gives a value that survives a
 // round trip through textOfInteger or raises exactly type mismatch or overflow, and isNumeric
 // agrees with it. Short ASCII texts are also checked against an independent reading of the

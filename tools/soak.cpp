@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Quorlin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Soaks the headless program with a million roll commands under changing settings, and shows
 // that resident memory stays flat and every roll returns. Not a test: run it by hand or from CI.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Quorlin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Soaks the real window (offscreen) with random keystrokes and clicks, and shows that resident
 // memory stays flat and the window stays alive. Error reports that the keystrokes cause are
 // closed as soon as they open. Not a test: run it by hand or from CI.

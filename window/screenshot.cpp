@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Quorlin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes a picture of the window after the typical use (a d20 against difficulty 12, three
 // throws) to the PNG file named on the command line; the README shows it.
 #include "tests/support/scriptedrandom.h"

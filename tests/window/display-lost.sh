@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: The Quorlin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Quorlin on an X server of its own, stops the server under it, and prints what Quorlin
 # said and its exit status ("estado N").
 set -u
