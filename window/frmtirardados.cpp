@@ -199,6 +199,10 @@ AccessKeyLabel* FrmTirarDados::addList(QWidget* frame, Control control, const QS
     if (auto* view = qobject_cast<QListView*>(combo->view()))
         view->setUniformItemSizes(true);
     combo->setAccessibleName(label->text().remove(u'&'));
+    // Typing happens in the field inside the combo box: a screen reader that lands there must
+    // hear the label too, not an unnamed text entry.
+    if (editable)
+        combo->lineEdit()->setAccessibleName(combo->accessibleName());
     // The buddy tells the accessibility layer which label names the combo box; the label's own
     // access key still runs the window's action, not a jump to its buddy.
     label->setBuddy(combo);

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QLineEdit>
 
 using namespace quorlin;
 using namespace quorlin::testing;
@@ -38,6 +39,7 @@ private slots:
     void combosAreLabelled_data();
     void combosAreLabelled();
     void resultBoxKeepsItsName();
+    void facesFieldIsNamed();
     void rollAnnouncesTheReport();
 };
 
@@ -93,6 +95,16 @@ void AccessibilityTest::resultBoxKeepsItsName()
     QVERIFY(box);
     QCOMPARE(box->text(QAccessible::Name), u"Resultado de la tirada"_s);
     QCOMPARE(box->role(), QAccessible::EditableText);
+}
+
+// The focus lands in the text field inside the faces combo box, which is a widget of its own.
+void AccessibilityTest::facesFieldIsNamed()
+{
+    Running running;
+    QAccessibleInterface* field
+        = QAccessible::queryAccessibleInterface(running.combo(u"cmbCaras"_s)->lineEdit());
+    QVERIFY(field);
+    QCOMPARE(field->text(QAccessible::Name), u"Caras del Dado"_s);
 }
 
 // Needs a live accessibility layer: the offscreen platform has none and drops every event, so the
