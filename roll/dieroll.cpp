@@ -37,8 +37,11 @@ DieSettings checkedDieSettings(const RollState& state)
 std::u16string LanzarDado(const RollState& state, RandomSource& random)
 {
     // The faces cannot change between draws: the roll runs to its end before the next event.
-    const DieSettings die = checkedDieSettings(state);
+    return LanzarDado(checkedDieSettings(state), random);
+}
 
+std::u16string LanzarDado(const DieSettings& die, RandomSource& random)
+{
     std::int32_t result = 0;
     while (result < die.minimum) {
         random.reseed();

@@ -34,4 +34,8 @@ DieSettings checkedDieSettings(const RollState& state);
 /// Raises, before any draw, whatever checkedDieSettings() raises.
 std::u16string LanzarDado(const RollState& state, RandomSource& random);
 
+/// Throws one die with settings that checkedDieSettings() returned, as LanzarDado does; raises
+/// nothing.
+std::u16string LanzarDado(const DieSettings& die, RandomSource& random);
+
 } // namespace quorlin

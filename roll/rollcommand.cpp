@@ -28,11 +28,12 @@ namespace {
         return integerOfText(throws);
     }
 
-    void throwSeries(RollState& state, RandomSource& random, std::int16_t count)
+    void throwSeries(
+        RollState& state, RandomSource& random, const DieSettings& settings, std::int16_t count)
     {
         // i never passes count, a 16-bit number, so it fits in 16 bits too.
         for (int i = 1; i <= count; ++i) {
-            const std::u16string die = LanzarDado(state, random);
+            const std::u16string die = LanzarDado(settings, random);
             state.append(Control::txtResultado,
                 { u"Dado ", textOfInteger(static_cast<std::int16_t>(i)), u"  Resultado = ", die });
             if (!isEmpty(state.text(Control::cmbDificultad)))
@@ -42,10 +43,10 @@ namespace {
         }
     }
 
-    void characterSeries(RollState& state, RandomSource& random)
+    void characterSeries(RollState& state, RandomSource& random, const DieSettings& settings)
     {
         for (int i = 1; i <= characterDice; ++i) {
-            const std::u16string die = LanzarDado(state, random);
+            const std::u16string die = LanzarDado(settings, random);
             switch (i) {
             case 1:
                 state.setText(Control::txtResultado, std::u16string(indent) + die);
@@ -75,14 +76,14 @@ void cmdTirar_Click(RollState& state, RandomSource& random)
     const bool characterMode = state.value(Control::chkPersonaje) != 0;
     const std::int16_t dice = characterMode ? characterDice : throwCount(state);
     // A roll whose first die cannot be thrown fails before it clears the report, so the user
-    // keeps what was there; the dice after the first are thrown with the same settings.
-    if (dice >= 1)
-        checkedDieSettings(state);
+    // keeps what was there. Writing the report changes no setting: every die is thrown with
+    // what this check read.
+    const DieSettings settings = dice >= 1 ? checkedDieSettings(state) : DieSettings {};
     state.setText(Control::txtResultado, u"");
     if (characterMode)
-        characterSeries(state, random);
+        characterSeries(state, random, settings);
     else
-        throwSeries(state, random, dice);
+        throwSeries(state, random, settings, dice);
 }
 
 void ComprobarExito(RollState& state, std::u16string_view dieText)

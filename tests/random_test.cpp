@@ -134,6 +134,38 @@ TEST(SystemRandom, PinnedSeedAndClockRepeatTheirSequence)
     EXPECT_TRUE(differs);
 }
 
+// The generator's word before its output scrambler, which is invertible: * 5, rotate left 7, * 9.
+std::uint64_t unscrambled(std::uint64_t output)
+{
+    constexpr std::uint64_t inverseOf9 = 0x8e38e38e38e38e39ULL;
+    constexpr std::uint64_t inverseOf5 = 0xcccccccccccccccdULL;
+    const std::uint64_t rotated = output * inverseOf9;
+    return ((rotated >> 7) | (rotated << 57)) * inverseOf5;
+}
+
+// A reseed that replaced state words instead of folding the clock into them would, with a
+// frozen clock and a reseed before every draw, make the word under the scrambler step by the same
+// amount whatever the seed: the seed's other words would no longer count.
+TEST(SystemRandom, ReseedKeepsWhatTheStateHeld)
+{
+    SystemRandom first(99, frozenClock);
+    SystemRandom other(100, frozenClock);
+    std::uint64_t firstBefore = 0;
+    std::uint64_t otherBefore = 0;
+    int sameSteps = 0;
+    for (int i = 0; i < 8; ++i) {
+        first.reseed();
+        other.reseed();
+        const std::uint64_t firstWord = unscrambled(first.next());
+        const std::uint64_t otherWord = unscrambled(other.next());
+        if (i > 0 && (firstWord ^ firstBefore) == (otherWord ^ otherBefore))
+            ++sameSteps;
+        firstBefore = firstWord;
+        otherBefore = otherWord;
+    }
+    EXPECT_EQ(sameSteps, 0);
+}
+
 TEST(WordForDraw, GivesEachFaceOnTheFirstTry)
 {
     for (int faces : { 1, 2, 6, 20, 100, 32767 }) {

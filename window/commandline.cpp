@@ -49,20 +49,31 @@ namespace {
         return 1;
     }
 
-    // The parser names an unknown option without its dashes or value; show it as it was typed.
+    // The parser names an unknown option without the dashes that start it ("--" or "-") or its
+    // value; show it as it was typed.
     QString asTyped(const QStringList& arguments, const QString& name)
     {
         for (const QString& argument : arguments) {
-            if (!argument.startsWith(u'-'))
-                continue;
-            QString option = argument.section(u'=', 0, 0);
-            qsizetype dashes = 0;
-            while (dashes < option.size() && option.at(dashes) == u'-')
-                ++dashes;
-            if (option.mid(dashes) == name)
+            if (argument == u"--")
+                break;
+            const QString option = argument.section(u'=', 0, 0);
+            const qsizetype dashes = option.startsWith(u"--") ? 2 : option.startsWith(u'-') ? 1 : 0;
+            if (dashes > 0 && option.mid(dashes) == name)
                 return option;
         }
         return u"-"_s + name;
+    }
+
+    // The program ends after this text: a write that fails, to a full disk for one, must not
+    // end it as a success.
+    int print(const char* text)
+    {
+        const bool written = std::fputs(text, stdout) >= 0 && std::fflush(stdout) == 0;
+        const bool closed = std::fclose(stdout) == 0;
+        if (written && closed)
+            return 0;
+        std::fputs("quorlin: no se ha podido escribir en la salida estándar\n", stderr);
+        return 1;
     }
 
 } // namespace
@@ -92,14 +103,10 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv)
                 u"opción desconocida: «%1»"_s.arg(asTyped(arguments.mid(1), unknown.constFirst())));
         return refuse(u"la línea de órdenes no es válida: «%1»"_s.arg(arguments.mid(1).join(u' ')));
     }
-    if (parser.isSet(help)) {
-        std::fputs(helpText, stdout);
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        std::fputs(versionText, stdout);
-        return 0;
-    }
+    if (parser.isSet(help))
+        return print(helpText);
+    if (parser.isSet(version))
+        return print(versionText);
     if (!parser.positionalArguments().isEmpty())
         return refuse(
             u"no admite argumentos: «%1»"_s.arg(parser.positionalArguments().constFirst()));

@@ -21,38 +21,134 @@
 #include <QSignalBlocker>
 #include <QTextDocument>
 
+#include <array>
+#include <iterator>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 namespace quorlin {
 
 using namespace Qt::StringLiterals;
 
-struct Twips
-{
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
 namespace {
+
+    struct Twips
+    {
+        int left = 0;
+        int top = 0;
+        int width = 0;
+        int height = 0;
+    };
+
+    enum class Kind { Frame, Label, List, EditableList, CheckBox, TextBox, Button };
+
+    enum class Container { Window, Frame };
+
+    // One control of the window as its form describes it. The name is the object name; a
+    // control the logic touches has the name of its Control.
+    struct ControlRow
+    {
+        std::u16string_view name;
+        Kind kind = Kind::Label;
+        std::u16string_view caption;
+        Twips twips;
+        std::size_t tabIndex = 0;
+        Container container = Container::Window;
+    };
+
+    // The window's controls in the order they are made, which is the order they stack in. A
+    // label names the list on the row after it.
+    constexpr ControlRow controlRows[] = {
+        { u"FrameDatos", Kind::Frame, u"Configuración del Dado", { 0, 0, 2676, 2076 }, 0,
+            Container::Window },
+        { u"Label1", Kind::Label, u"&Caras del Dado", { 144, 360, 1188, 288 }, 2,
+            Container::Frame },
+        { u"cmbCaras", Kind::EditableList, u"", { 1704, 315, 690, 288 }, 1, Container::Frame },
+        { u"Label2", Kind::Label, u"Tirada &Mínima", { 144, 720, 1188, 288 }, 3, Container::Frame },
+        { u"cmbMinimo", Kind::List, u"", { 1704, 675, 690, 288 }, 4, Container::Frame },
+        { u"Label3", Kind::Label, u"&Dificultad", { 180, 1116, 1188, 288 }, 7, Container::Frame },
+        { u"cmbDificultad", Kind::List, u"", { 1692, 1044, 690, 288 }, 8, Container::Frame },
+        { u"Label4", Kind::Label, u"&Numero tiradas", { 180, 1476, 1188, 216 }, 12,
+            Container::Frame },
+        { u"cmbTiradas", Kind::List, u"", { 1692, 1404, 690, 288 }, 11, Container::Frame },
+        { u"chkPersonaje", Kind::CheckBox, u"Generar personaje", { 180, 1800, 1956, 192 }, 10,
+            Container::Frame },
+        { u"txtResultado", Kind::TextBox, u"", { 0, 2088, 2676, 1416 }, 6, Container::Window },
+        { u"cmdTirar", Kind::Button, u"Tirar &Dados", { 0, 3528, 1320, 330 }, 5,
+            Container::Window },
+        { u"cmdSalir", Kind::Button, u"&Salir", { 1332, 3528, 1356, 330 }, 9, Container::Window },
+    };
+
+    constexpr std::size_t rowCount = std::size(controlRows);
+
+    constexpr bool wellFormed()
+    {
+        std::array<bool, rowCount> taken {};
+        for (std::size_t row = 0; row < rowCount; ++row) {
+            const ControlRow& control = controlRows[row];
+            if (control.tabIndex >= rowCount || std::exchange(taken[control.tabIndex], true))
+                return false;
+            const bool isList = control.kind == Kind::List || control.kind == Kind::EditableList;
+            const bool afterLabel = row > 0 && controlRows[row - 1].kind == Kind::Label;
+            if (isList != afterLabel)
+                return false;
+        }
+        return true;
+    }
+    static_assert(wellFormed(), "tab indices 0 .. n - 1 once each, a label before each list only");
 
     // 15 twips make one logical pixel (1440 to the logical inch, 96 pixels to it). Each coordinate
     // is rounded to the nearest whole pixel on its own; no whole number of twips lies halfway
     // between two pixels, 15 being odd.
     constexpr int pixelsOfTwips(int twips) { return (twips + 7) / 15; }
 
-    void place(QWidget* widget, const QString& name, const Twips& twips)
+    QString qtText(std::u16string_view text)
     {
-        widget->setObjectName(name);
-        widget->setGeometry(pixelsOfTwips(twips.left), pixelsOfTwips(twips.top),
-            pixelsOfTwips(twips.width), pixelsOfTwips(twips.height));
+        return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
     }
 
-    QString nameOf(Control control)
+    std::optional<Control> controlNamed(const QString& name)
     {
-        const std::string_view name = controlName(control);
-        return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        for (Control control : allControls) {
+            const std::string_view known = controlName(control);
+            if (name == QLatin1String(known.data(), static_cast<qsizetype>(known.size())))
+                return control;
+        }
+        return std::nullopt;
+    }
+
+    QGroupBox* makeFrame(const QString& caption, QWidget* container)
+    {
+        auto* frame = new QGroupBox(caption, container);
+        frame->setFocusPolicy(Qt::NoFocus);
+        return frame;
+    }
+
+    ResultBox* makeResultBox(QWidget* container)
+    {
+        auto* box = new ResultBox(container);
+        box->setAccessibleName(u"Resultado de la tirada"_s);
+        // A plain text box leaves a pixel around its text, not Qt's four: a report line of a die
+        // of up to 100 faces then stands on one row.
+        box->document()->setDocumentMargin(1);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        // Tab leaves the box rather than typing a tab, so that the keyboard alone can move on.
+        box->setTabChangesFocus(true);
+        return box;
+    }
+
+    QPushButton* makeButton(const QString& caption, QWidget* container)
+    {
+        auto* button = new QPushButton(caption, container);
+        // Outside a dialog, auto-default only lets Enter press the button that has the focus;
+        // neither button is the window's default or cancel button.
+        button->setAutoDefault(true);
+        button->setDefault(false);
+        return button;
     }
 
     // The result box shows "\n" where RollState's texts carry "\r\n".
@@ -80,66 +176,9 @@ FrmTirarDados::FrmTirarDados(RollState& state, QWidget* parent)
     m_style = new WindowStyle;
     m_style->setParent(this);
 
-    auto* frame = new QGroupBox(u"Configuración del Dado"_s, this);
-    place(frame, u"FrameDatos"_s, { 0, 0, 2676, 2076 });
-    frame->setFocusPolicy(Qt::NoFocus);
-
-    AccessKeyLabel* label1 = addList(frame, Control::cmbCaras, u"Label1"_s, u"&Caras del Dado"_s,
-        { 144, 360, 1188, 288 }, { 1704, 315, 690, 288 });
-    AccessKeyLabel* label2 = addList(frame, Control::cmbMinimo, u"Label2"_s, u"Tirada &Mínima"_s,
-        { 144, 720, 1188, 288 }, { 1704, 675, 690, 288 });
-    AccessKeyLabel* label3 = addList(frame, Control::cmbDificultad, u"Label3"_s, u"&Dificultad"_s,
-        { 180, 1116, 1188, 288 }, { 1692, 1044, 690, 288 });
-    AccessKeyLabel* label4 = addList(frame, Control::cmbTiradas, u"Label4"_s, u"&Numero tiradas"_s,
-        { 180, 1476, 1188, 216 }, { 1692, 1404, 690, 288 });
-
-    auto* chkPersonaje = addControl(Control::chkPersonaje,
-        new QCheckBox(u"Generar personaje"_s, frame), { 180, 1800, 1956, 192 });
-    chkPersonaje->setStyle(m_style);
-
-    auto* txtResultado
-        = addControl(Control::txtResultado, new ResultBox(this), { 0, 2088, 2676, 1416 });
-    txtResultado->setAccessibleName(u"Resultado de la tirada"_s);
-    // A plain text box leaves a pixel around its text, not Qt's four: a report line of a die of
-    // up to 100 faces then stands on one row.
-    txtResultado->document()->setDocumentMargin(1);
-    txtResultado->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    txtResultado->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    txtResultado->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtResultado->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // Tab leaves the box rather than typing a tab, so that the keyboard alone can move on.
-    txtResultado->setTabChangesFocus(true);
-
-    auto* cmdTirar = addControl(
-        Control::cmdTirar, new QPushButton(u"Tirar &Dados"_s, this), { 0, 3528, 1320, 330 });
-    // Alt+D is answered by Label3's access key, which presses this button while it is enabled.
-    cmdTirar->setShortcut(QKeySequence());
-    auto* cmdSalir = addControl(
-        Control::cmdSalir, new QPushButton(u"&Salir"_s, this), { 1332, 3528, 1356, 330 });
-    for (QPushButton* button : { cmdTirar, cmdSalir }) {
-        // Outside a dialog, auto-default only lets Enter press the button that has the focus;
-        // neither button is the window's default or cancel button.
-        button->setAutoDefault(true);
-        button->setDefault(false);
-    }
-
-    m_tabOrder = { frame, combo(Control::cmbCaras), label1, label2, combo(Control::cmbMinimo),
-        cmdTirar, txtResultado, label3, combo(Control::cmbDificultad), cmdSalir, chkPersonaje,
-        combo(Control::cmbTiradas), label4 };
+    buildControls();
     arrangeTabOrder();
-
-    for (AccessKeyLabel* label : { label1, label2, label4 })
-        label->setAction([this, label] { focusAfter(label); });
-    // Alt+D belongs to "&Dificultad" and "Tirar &Dados". While the button is enabled, the key
-    // presses it; while it is disabled (before the first die is chosen) its key is dead and the
-    // label's takes over. The press is at once: a delayed click would land on whatever the next
-    // keystrokes opened in between, an error report included.
-    label3->setAction([this, label3, cmdTirar] {
-        if (cmdTirar->isEnabled())
-            cmdTirar->click();
-        else
-            focusAfter(label3);
-    });
+    bindAccessKeys();
 
     for (Control control : allControls) {
         widget(control)->setEnabled(m_state.isEnabled(control));
@@ -168,22 +207,54 @@ void FrmTirarDados::closeEvent(QCloseEvent* event)
     m_state.press(Control::cmdSalir);
 }
 
-template <typename Widget>
-Widget* FrmTirarDados::addControl(Control control, Widget* widget, const Twips& twips)
+void FrmTirarDados::buildControls()
 {
-    place(widget, nameOf(control), twips);
-    m_controls[indexOf(control)] = widget;
-    return widget;
+    QWidget* frame = nullptr;
+    // The label built on the row before, which names the list being built.
+    AccessKeyLabel* label = nullptr;
+    m_tabOrder.assign(rowCount, nullptr);
+    for (const ControlRow& row : controlRows) {
+        const QString name = qtText(row.name);
+        const QString caption = qtText(row.caption);
+        const std::optional<Control> control = controlNamed(name);
+        QWidget* container = row.container == Container::Frame ? frame : this;
+        QWidget* widget = nullptr;
+        switch (row.kind) {
+        case Kind::Frame:
+            widget = frame = makeFrame(caption, container);
+            break;
+        case Kind::Label:
+            widget = label = new AccessKeyLabel(caption, container);
+            break;
+        case Kind::List:
+        case Kind::EditableList:
+            widget = makeList(control.value(), row.kind == Kind::EditableList, *label, container);
+            break;
+        case Kind::CheckBox:
+            widget = new QCheckBox(caption, container);
+            widget->setStyle(m_style);
+            break;
+        case Kind::TextBox:
+            widget = makeResultBox(container);
+            break;
+        case Kind::Button:
+            widget = makeButton(caption, container);
+            break;
+        }
+        widget->setObjectName(name);
+        widget->setGeometry(pixelsOfTwips(row.twips.left), pixelsOfTwips(row.twips.top),
+            pixelsOfTwips(row.twips.width), pixelsOfTwips(row.twips.height));
+        m_tabOrder[row.tabIndex] = widget;
+        if (control)
+            m_controls[indexOf(*control)] = widget;
+    }
 }
 
-AccessKeyLabel* FrmTirarDados::addList(QWidget* frame, Control control, const QString& labelName,
-    const QString& caption, const Twips& labelTwips, const Twips& listTwips)
+QComboBox* FrmTirarDados::makeList(
+    Control control, bool editable, AccessKeyLabel& label, QWidget* container)
 {
-    auto* label = new AccessKeyLabel(caption, frame);
-    place(label, labelName, labelTwips);
-    auto* combo = addControl(control, new QComboBox(frame), listTwips);
+    auto* combo = new QComboBox(container);
     combo->setStyle(m_style);
-    const bool editable = control == Control::cmbCaras;
     if (editable)
         combo->setEditable(true);
     auto* model = new RollListModel(m_state, control, combo);
@@ -198,15 +269,50 @@ AccessKeyLabel* FrmTirarDados::addList(QWidget* frame, Control control, const QS
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto* view = qobject_cast<QListView*>(combo->view()))
         view->setUniformItemSizes(true);
-    combo->setAccessibleName(label->text().remove(u'&'));
+    combo->setAccessibleName(label.text().remove(u'&'));
     // Typing happens in the field inside the combo box: a screen reader that lands there must
     // hear the label too, not an unnamed text entry.
     if (editable)
         combo->lineEdit()->setAccessibleName(combo->accessibleName());
     // The buddy tells the accessibility layer which label names the combo box; the label's own
     // access key still runs the window's action, not a jump to its buddy.
-    label->setBuddy(combo);
-    return label;
+    label.setBuddy(combo);
+    return combo;
+}
+
+void FrmTirarDados::bindAccessKeys()
+{
+    for (const ControlRow& row : controlRows) {
+        if (row.kind != Kind::Label)
+            continue;
+        auto* label = static_cast<AccessKeyLabel*>(m_tabOrder[row.tabIndex]);
+        QPushButton* sharing = buttonWithAccessKeyOf(label->text());
+        if (!sharing) {
+            label->setAction([this, label] { focusAfter(label); });
+            continue;
+        }
+        // Alt+D belongs to "&Dificultad" and "Tirar &Dados". While the button is enabled, the
+        // key presses it; while it is disabled (before the first die is chosen) its key is dead
+        // and the label's takes over. The press is at once: a delayed click would land on
+        // whatever the next keystrokes opened in between, an error report included.
+        sharing->setShortcut(QKeySequence());
+        label->setAction([this, label, sharing] {
+            if (sharing->isEnabled())
+                sharing->click();
+            else
+                focusAfter(label);
+        });
+    }
+}
+
+QPushButton* FrmTirarDados::buttonWithAccessKeyOf(const QString& caption) const
+{
+    const QKeySequence key = QKeySequence::mnemonic(caption);
+    for (Control control : { Control::cmdTirar, Control::cmdSalir }) {
+        if (!key.isEmpty() && QKeySequence::mnemonic(button(control)->text()) == key)
+            return button(control);
+    }
+    return nullptr;
 }
 
 void FrmTirarDados::arrangeTabOrder()

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QPlainTextEdit;
@@ -18,7 +19,6 @@ class QStyle;
 namespace quorlin {
 
 class AccessKeyLabel;
-struct Twips;
 class RollListModel;
 
 /// Quorlin's one window: thirteen controls in its fixed geometry, each bound for the window's
@@ -45,13 +45,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    /// Names the widget after control, places it, and records it as that control's widget.
-    template <typename Widget>
-    Widget* addControl(Control control, Widget* widget, const Twips& twips);
-    /// Builds a list in the frame with the label that names it, both placed; returns the label.
-    AccessKeyLabel* addList(QWidget* frame, Control control, const QString& labelName,
-        const QString& caption, const Twips& labelTwips, const Twips& listTwips);
+    /// Makes, names and places every control of the window's table, and records each by its
+    /// tab index and, for those the logic touches, by its Control.
+    void buildControls();
+    /// The list of control, named by label for screen readers.
+    QComboBox* makeList(Control control, bool editable, AccessKeyLabel& label, QWidget* container);
     void arrangeTabOrder();
+    /// Gives each label's access key its action: the focus moves on from the label, unless a
+    /// button shares the key.
+    void bindAccessKeys();
+    /// The button whose access key is the caption's, if any.
+    QPushButton* buttonWithAccessKeyOf(const QString& caption) const;
     void bindUserOperations();
     /// Runs one user operation on the state; views hear of the rows it appended once, at its
     /// end.
@@ -83,7 +87,7 @@ private:
     QStyle* m_style = nullptr;
     // Every control by its tab index, labels and frame included (they never take the
     // focus, but a label's access key counts from its place here).
-    std::array<QWidget*, 13> m_tabOrder {};
+    std::vector<QWidget*> m_tabOrder;
 };
 
 } // namespace quorlin

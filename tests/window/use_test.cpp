@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <functional>
 
@@ -69,6 +70,7 @@ enum class UnderReport {
     AccessKey, ///< Alt+D, which rolls while the roll button is enabled
     Typing, ///< a digit sent to the faces field itself
     Click, ///< a mouse click sent to the roll button itself
+    Wheel, ///< a wheel turn sent to the faces list itself
 };
 
 // Answers every modal message box, each after holding it open for a while, as a user reading
@@ -209,6 +211,7 @@ void UseTest::noInputUnderAnOpenReport_data()
     QTest::newRow("x, then Alt+D under the report") << false << UnderReport::AccessKey;
     QTest::newRow("x, then typing under the report") << false << UnderReport::Typing;
     QTest::newRow("x, then a click under the report") << false << UnderReport::Click;
+    QTest::newRow("x, then a wheel turn under the report") << false << UnderReport::Wheel;
 }
 
 // Every keystroke goes to the focused control through the window's own key handling, access
@@ -244,6 +247,14 @@ void UseTest::noInputUnderAnOpenReport()
         case UnderReport::Click:
             QTest::mouseClick(running.find(u"cmdTirar"_s), Qt::LeftButton);
             break;
+        case UnderReport::Wheel: {
+            QComboBox* faces = running.combo(u"cmbCaras"_s);
+            const QPoint centre = faces->rect().center();
+            QWheelEvent turn(centre, faces->mapToGlobal(centre), {}, { 0, -120 }, Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(faces, &turn);
+            break;
+        }
         }
     });
     if (accessKeyFirst)
@@ -281,6 +292,8 @@ void UseTest::resultBoxIsBounded_data()
         << full << false << Input::Paste << u"Dado"_s << QString(full, u'b');
     QTest::newRow("a letter typed into a full box is refused")
         << full << false << Input::Type << u"x"_s << QString(full, u'b');
+    QTest::newRow("a letter typed into the last free unit is taken")
+        << full - 1 << false << Input::Type << u"x"_s << QString(full - 1, u'b') + u'x';
     QTest::newRow("a paste replaces a selection however full the box")
         << full << true << Input::Paste << u"Dado 1"_s << u"Dado 1"_s;
     QTest::newRow("the cut keeps a surrogate pair whole")
