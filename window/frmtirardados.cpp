@@ -3,6 +3,7 @@
 
 #include "window/frmtirardados.h"
 
+#include "window/accesskeybutton.h"
 #include "window/accesskeylabel.h"
 #include "window/icon.h"
 #include "window/resultbox.h"
@@ -114,8 +115,8 @@ FrmTirarDados::FrmTirarDados(RollState& state, QWidget* parent)
         Control::cmdTirar, new QPushButton(u"Tirar &Dados"_s, this), { 0, 3528, 1320, 330 });
     // Alt+D is answered by Label3's access key, which presses this button while it is enabled.
     cmdTirar->setShortcut(QKeySequence());
-    auto* cmdSalir = addControl(
-        Control::cmdSalir, new QPushButton(u"&Salir"_s, this), { 1332, 3528, 1356, 330 });
+    QPushButton* cmdSalir = addControl(
+        Control::cmdSalir, new AccessKeyButton(u"&Salir"_s, this), { 1332, 3528, 1356, 330 });
     for (QPushButton* button : { cmdTirar, cmdSalir }) {
         // Outside a dialog, auto-default only lets Enter press the button that has the focus;
         // neither button is the window's default or cancel button.
