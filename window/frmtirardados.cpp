@@ -8,6 +8,7 @@
 #include "window/icon.h"
 #include "window/resultbox.h"
 #include "window/rolllistmodel.h"
+#include "window/singlelinevalidator.h"
 #include "window/windowstyle.h"
 
 #include <QAccessible>
@@ -194,6 +195,7 @@ AccessKeyLabel* FrmTirarDados::addList(QWidget* frame, Control control, const QS
         // Inline completion would turn a typed "1" into "10"; Enter must not add items.
         combo->setCompleter(nullptr);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setValidator(new SingleLineValidator(combo));
     }
     // The list can hold 32767 items: sizes must come from one item, not from all of them.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
