@@ -63,6 +63,12 @@ namespace {
         return QString::fromStdU16String(text).replace(u"\r\n"_s, u"\n"_s);
     }
 
+    // The window's size is fixed, so its frame offers no maximise button or action; under frames
+    // that the toolkit draws itself, one button fewer also leaves the title room to stand whole.
+    constexpr Qt::WindowFlags fixedFrame = Qt::Window | Qt::CustomizeWindowHint
+        | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+        | Qt::WindowCloseButtonHint;
+
     std::u16string storedText(QString shown)
     {
         return shown.replace(u'\n', u"\r\n"_s).toStdU16String();
@@ -71,7 +77,7 @@ namespace {
 } // namespace
 
 FrmTirarDados::FrmTirarDados(RollState& state, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, fixedFrame)
     , m_state(state)
 {
     setObjectName(u"frm_TirarDados"_s);
