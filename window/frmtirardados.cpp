@@ -5,6 +5,7 @@
 
 #include "window/accesskeybutton.h"
 #include "window/accesskeylabel.h"
+#include "window/announcement.h"
 #include "window/icon.h"
 #include "window/resultbox.h"
 #include "window/rolllistmodel.h"
@@ -316,7 +317,8 @@ void FrmTirarDados::showText(Control control)
 }
 
 // The report is written piece by piece; a screen reader that follows the result box hears it
-// once, whole, when the operation that wrote it has ended.
+// once, whole, when the operation that wrote it has ended. One that follows another control
+// hears it too, read out, wherever the focus is.
 void FrmTirarDados::showReport(const QString& text)
 {
     if (QAccessible::isActive() && !m_reportAnnouncement) {
@@ -337,6 +339,7 @@ void FrmTirarDados::announceReport()
         return;
     QAccessibleTextUpdateEvent changed(resultBox(), 0, before, now);
     QAccessible::updateAccessibility(&changed);
+    announce(resultBox(), spokenReport(now));
 }
 
 // QComboBox selects the first row of a list that gets its first item; RollState leaves it
