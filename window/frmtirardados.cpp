@@ -64,8 +64,9 @@ namespace {
         return QString::fromStdU16String(text).replace(u"\r\n"_s, u"\n"_s);
     }
 
-    // The window's size is fixed, so its frame offers no maximise button or action; under frames
-    // that the toolkit draws itself, one button fewer also leaves the title room to stand whole.
+    // The window's size is fixed, so its frame asks for no maximise button or action. Window
+    // managers that read these hints drop the button; on Wayland the equal least and greatest
+    // sizes tell the compositor the same.
     constexpr Qt::WindowFlags fixedFrame = Qt::Window | Qt::CustomizeWindowHint
         | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
         | Qt::WindowCloseButtonHint;
