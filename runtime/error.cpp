@@ -26,7 +26,8 @@ namespace {
                 u"Escribe en «Caras del Dado» un número entero de 1 a 32767." };
         case ErrorKind::Overflow:
             return { u"Desbordamiento",
-                u"El número se sale de los que Quorlin sabe contar, de -32768 a 32767. "
+                u"El número, o una cuenta que Quorlin hace con él, se sale de los enteros que sabe "
+                u"contar, de -32768 a 32767. "
                 u"Escribe en «Caras del Dado» un número entero de 1 a 32767." };
         case ErrorKind::ControlOperation:
             return { u"Error de control",

@@ -19,6 +19,11 @@ TEST(Error, WhatIsTheMessageInUtf8)
         { ErrorKind::TypeMismatch,
             "Lo que has escrito no es un número: las letras y los demás signos no cuentan. "
             "Escribe en «Caras del Dado» un número entero de 1 a 32767." },
+        // Also true of "-32768", which fits but whose faces less one do not.
+        { ErrorKind::Overflow,
+            "El número, o una cuenta que Quorlin hace con él, se sale de los enteros que sabe "
+            "contar, de -32768 a 32767. Escribe en «Caras del Dado» un número entero de 1 a "
+            "32767." },
         { ErrorKind::NoFaces,
             "Un dado necesita al menos una cara. Escribe en «Caras del Dado» un número entero de "
             "1 a 32767." },

@@ -39,12 +39,12 @@ namespace {
         = "Quorlin " QUORLIN_VERSION "\n"
           "Copyright (C) The Quorlin developers\n"
           "Licencia GPLv3+: GNU GPL versión 3 o posterior <https://gnu.org/licenses/gpl.html>.\n"
-          "Esto es software libre: puede modificarlo y redistribuirlo.\n"
+          "Esto es software libre: puedes modificarlo y redistribuirlo.\n"
           "No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.\n";
 
     int refuse(const QString& problem)
     {
-        std::fprintf(stderr, "quorlin: %s\nPruebe «quorlin --help» para más información.\n",
+        std::fprintf(stderr, "quorlin: %s\nPrueba «quorlin --help» para más información.\n",
             problem.toUtf8().constData());
         return 1;
     }

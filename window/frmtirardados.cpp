@@ -3,10 +3,13 @@
 
 #include "window/frmtirardados.h"
 
+#include "window/accesskeybutton.h"
 #include "window/accesskeylabel.h"
+#include "window/announcement.h"
 #include "window/icon.h"
 #include "window/resultbox.h"
 #include "window/rolllistmodel.h"
+#include "window/singlelinevalidator.h"
 #include "window/windowstyle.h"
 
 #include <QAccessible>
@@ -143,7 +146,7 @@ namespace {
 
     QPushButton* makeButton(const QString& caption, QWidget* container)
     {
-        auto* button = new QPushButton(caption, container);
+        auto* button = new AccessKeyButton(caption, container);
         // Outside a dialog, auto-default only lets Enter press the button that has the focus;
         // neither button is the window's default or cancel button.
         button->setAutoDefault(true);
@@ -157,6 +160,13 @@ namespace {
         return QString::fromStdU16String(text).replace(u"\r\n"_s, u"\n"_s);
     }
 
+    // The window's size is fixed, so its frame asks for no maximise button or action. Window
+    // managers that read these hints drop the button; on Wayland the equal least and greatest
+    // sizes tell the compositor the same.
+    constexpr Qt::WindowFlags fixedFrame = Qt::Window | Qt::CustomizeWindowHint
+        | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+        | Qt::WindowCloseButtonHint;
+
     std::u16string storedText(QString shown)
     {
         return shown.replace(u'\n', u"\r\n"_s).toStdU16String();
@@ -165,7 +175,7 @@ namespace {
 } // namespace
 
 FrmTirarDados::FrmTirarDados(RollState& state, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, fixedFrame)
     , m_state(state)
 {
     setObjectName(u"frm_TirarDados"_s);
@@ -264,6 +274,7 @@ QComboBox* FrmTirarDados::makeList(
         // Inline completion would turn a typed "1" into "10"; Enter must not add items.
         combo->setCompleter(nullptr);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setValidator(new SingleLineValidator(combo));
     }
     // The list can hold 32767 items: sizes must come from one item, not from all of them.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -413,7 +424,8 @@ void FrmTirarDados::showText(Control control)
 }
 
 // The report is written piece by piece; a screen reader that follows the result box hears it
-// once, whole, when the operation that wrote it has ended.
+// once, whole, when the operation that wrote it has ended. One that follows another control
+// hears it too, read out, wherever the focus is.
 void FrmTirarDados::showReport(const QString& text)
 {
     if (QAccessible::isActive() && !m_reportAnnouncement) {
@@ -434,6 +446,7 @@ void FrmTirarDados::announceReport()
         return;
     QAccessibleTextUpdateEvent changed(resultBox(), 0, before, now);
     QAccessible::updateAccessibility(&changed);
+    announce(resultBox(), spokenReport(now));
 }
 
 // QComboBox selects the first row of a list that gets its first item; RollState leaves it

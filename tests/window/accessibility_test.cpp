@@ -7,17 +7,28 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <vector>
+
 using namespace quorlin;
 using namespace quorlin::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// What the accessibility layer was told about the result box.
+// What the accessibility layer was told about the result box, and what it was asked to say.
 std::vector<QString> reportTexts;
+std::vector<QString> announcements;
 
 void record(QAccessibleEvent* event)
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement)
+        announcements.push_back(static_cast<QAccessibleAnnouncementEvent*>(event)->message());
+#else
+    if (event->type() == QAccessible::ObjectShow
+        && event->accessibleInterface()->role() == QAccessible::Notification)
+        announcements.push_back(event->accessibleInterface()->text(QAccessible::Name));
+#endif
     if (event->type() != QAccessible::TextUpdated
         || event->object()->objectName() != u"txtResultado")
         return;
@@ -29,6 +40,7 @@ enum class Setup { AtStart, DieChosen, FacesTyped };
 } // namespace
 
 Q_DECLARE_METATYPE(Setup)
+Q_DECLARE_METATYPE(std::vector<int>)
 
 class AccessibilityTest : public QObject
 {
@@ -40,6 +52,7 @@ private slots:
     void combosAreLabelled();
     void resultBoxKeepsItsName();
     void facesFieldIsNamed();
+    void rollAnnouncesTheReport_data();
     void rollAnnouncesTheReport();
 };
 
@@ -107,22 +120,64 @@ void AccessibilityTest::facesFieldIsNamed()
     QCOMPARE(field->text(QAccessible::Name), u"Caras del Dado"_s);
 }
 
-// Needs a live accessibility layer: the offscreen platform has none and drops every event, so the
-// with-atspi run covers this case.
+void AccessibilityTest::rollAnnouncesTheReport_data()
+{
+    QTest::addColumn<int>("faces");
+    QTest::addColumn<std::vector<int>>("draws");
+    QTest::addColumn<bool>("character");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("two throws against 12: each die said as a number, with its verdict")
+        << 20 << std::vector<int> { 7, 15 } << false
+        << u"Dado 1  Resultado = 07  ¡Fallo!\nDado 2  Resultado = 15  ¡Exito!\n"_s
+        << u"Dado 1: 7. ¡Fallo!\nDado 2: 15. ¡Exito!"_s;
+    QTest::newRow("\"00\" said as 100") << 100 << std::vector<int> { 100, 3 } << false
+                                        << u"Dado 1  Resultado = 00  ¡Exito!\n"
+                                           u"Dado 2  Resultado = 03  ¡Fallo!\n"_s
+                                        << u"Dado 1: 100. ¡Exito!\nDado 2: 3. ¡Fallo!"_s;
+    const QString ruler(45, u'-');
+    QTest::newRow("character series, without their rulers")
+        << 6 << std::vector<int> { 1, 2, 3, 4, 5, 6 } << true
+        << u"   01/02/03/04/05/06    Serie 1\n"_s + ruler + u"\n   01/02/03/04/05/06    Serie 2\n"_s
+            + ruler + u"\n   01/02/03/04/05/06    Serie 3"_s
+        << u"Serie 1: 1, 2, 3, 4, 5, 6.\nSerie 2: 1, 2, 3, 4, 5, 6.\nSerie 3: 1, 2, 3, 4, 5, 6."_s;
+}
+
+// The result box tells a screen reader that follows it what changed, and wherever the focus is
+// the reader is asked once per roll to say the report, read out. Needs a live accessibility
+// layer: the offscreen platform has none and drops every event, so the with-atspi run covers it.
 void AccessibilityTest::rollAnnouncesTheReport()
 {
+    QFETCH(int, faces);
+    QFETCH(std::vector<int>, draws);
+    QFETCH(bool, character);
+    QFETCH(QString, report);
+    QFETCH(QString, spoken);
     if (QGuiApplication::platformName() == u"offscreen")
         QSKIP("the offscreen platform has no accessibility layer");
     QTRY_VERIFY(QAccessible::isActive());
-    Running running({ wordForDraw(7, 20), wordForDraw(15, 20) });
-    running.state().chooseItem(Control::cmbCaras, 5);
-    running.state().chooseItem(Control::cmbTiradas, 1);
+    std::vector<std::uint64_t> words;
+    for (int draw : draws)
+        words.push_back(wordForDraw(draw, faces));
+    Running running(words);
+    QVERIFY(running.activate());
+    running.state().editField(Control::cmbCaras, QString::number(faces).toStdU16String());
+    if (character) {
+        QTest::mouseClick(running.find(u"chkPersonaje"_s), Qt::LeftButton);
+    } else {
+        running.state().chooseItem(Control::cmbDificultad, 11);
+        running.state().chooseItem(Control::cmbTiradas, 1);
+    }
+    running.combo(u"cmbCaras"_s)->setFocus();
     QCoreApplication::processEvents();
     reportTexts.clear();
-    QTest::mouseClick(running.find(u"cmdTirar"_s), Qt::LeftButton);
+    announcements.clear();
+    QTest::keyClick(running.window().windowHandle(), Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(announcements.size(), 1u);
     QCoreApplication::processEvents();
-    QCOMPARE(reportTexts,
-        std::vector<QString> { u"Dado 1  Resultado = 07\nDado 2  Resultado = 15\n"_s });
+    QCOMPARE(reportTexts, std::vector<QString> { report });
+    QCOMPARE(announcements, std::vector<QString> { spoken });
+    QCOMPARE(running.focused(), u"cmbCaras"_s);
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -127,6 +128,8 @@ private slots:
     void ending_data();
     void resultBoxIsBounded_data();
     void resultBoxIsBounded();
+    void copiedNumberIsTaken_data();
+    void copiedNumberIsTaken();
     void ending();
     void listsKeepTheModelContract();
 };
@@ -273,6 +276,7 @@ void UseTest::noInputUnderAnOpenReport()
 enum class Input {
     Paste,
     Type,
+    Drop,
 };
 
 Q_DECLARE_METATYPE(Input)
@@ -326,6 +330,47 @@ void UseTest::resultBoxIsBounded()
     }
     QCOMPARE(box->toPlainText(), expected);
     QCOMPARE(running.report(), QString(expected).replace(u'\n', u"\r\n"_s).toStdU16String());
+}
+
+void UseTest::copiedNumberIsTaken_data()
+{
+    QTest::addColumn<Input>("input");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a line pasted with its line feed") << Input::Paste << u"20\n"_s;
+    QTest::newRow("a line pasted with CR LF") << Input::Paste << u"20\r\n"_s;
+    QTest::newRow("a line dropped with CR LF") << Input::Drop << u"20\r\n"_s;
+}
+
+// A number copied with its line reaches the faces field as the number: no error report opens.
+void UseTest::copiedNumberIsTaken()
+{
+    QFETCH(Input, input);
+    QFETCH(QString, text);
+    Running running;
+    QLineEdit* field = running.combo(u"cmbCaras"_s)->lineEdit();
+    field->setFocus();
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    answer.start(10);
+    if (input == Input::Paste) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QMimeData data;
+        data.setText(text);
+        // The drop goes to the widget that accepted the drag's entry.
+        const QPoint at = field->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(field, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(field, &drop);
+    }
+    QCOMPARE(field->text(), u"20"_s);
+    QCOMPARE(running.state().text(Control::cmbCaras), u"20");
+    QCOMPARE(running.combo(u"cmbMinimo"_s)->count(), 20);
 }
 
 void UseTest::ending_data()
