@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QImage>
-#include <QPainter>
 #include <QProcess>
 #include <QStyle>
 #include <QStyleFactory>
@@ -39,32 +38,6 @@ int debianRelease()
     return debian ? release : 0;
 }
 
-} // namespace
-
-class StylesTest : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase() { installSpanish(*QCoreApplication::instance()); }
-    void controlsKeepTheirParts_data();
-    void controlsKeepTheirParts();
-    void partsAreWhole();
-};
-
-void StylesTest::controlsKeepTheirParts_data()
-{
-    QTest::addColumn<int>("firstRelease");
-    // The Debian release from which the style's package exists; 0: built into Qt.
-    QTest::newRow("Fusion") << 0;
-    QTest::newRow("Windows") << 0;
-    QTest::newRow("Breeze") << 13;
-    QTest::newRow("Adwaita") << 12;
-    QTest::newRow("Adwaita-Dark") << 12;
-}
-
-namespace {
-
 // The control as it shows on screen, children included, on a transparent ground, with the
 // given colour for text and arrows.
 QImage drawn(QWidget& widget, const QColor& foreground)
@@ -93,6 +66,28 @@ QRegion foreground(QWidget& widget)
 }
 
 } // namespace
+
+class StylesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installSpanish(*QCoreApplication::instance()); }
+    void controlsKeepTheirParts_data();
+    void controlsKeepTheirParts();
+    void partsAreWhole();
+};
+
+void StylesTest::controlsKeepTheirParts_data()
+{
+    QTest::addColumn<int>("firstRelease");
+    // The Debian release from which the style's package exists; 0: built into Qt.
+    QTest::newRow("Fusion") << 0;
+    QTest::newRow("Windows") << 0;
+    QTest::newRow("Breeze") << 13;
+    QTest::newRow("Adwaita") << 12;
+    QTest::newRow("Adwaita-Dark") << 12;
+}
 
 // Under each desktop style, chosen as a user does, in a process of its own: the window's parts
 // in partsAreWhole.
