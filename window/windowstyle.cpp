@@ -3,6 +3,9 @@
 
 #include "window/windowstyle.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QStyleFactory>
 #include <QStyleOptionComplex>
 #include <QWidget>
 
@@ -16,6 +19,12 @@ namespace {
     constexpr int comboArrowWidth = 10;
 
 } // namespace
+
+// Fusion is compiled into Qt: no plugin is loaded for it.
+WindowStyle::WindowStyle()
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+{
+}
 
 QString WindowStyle::widestValue() { return QStringLiteral("32767"); }
 
@@ -53,11 +62,16 @@ QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComp
             whole.adjusted(comboFrame, comboFrame, -comboFrame - comboArrowWidth, -comboFrame));
     case SC_ComboBoxListBoxPopup: {
         // The open list takes the value's width, the items' margins, its scroll bar and its
-        // frame; it never gets narrower than the combo box.
-        const int itemMargins = 2 * (pixelMetric(PM_FocusFrameHMargin, option, widget) + 1);
+        // frame; it never gets narrower than the combo box. The list is the desktop style's,
+        // not this one's: its parts are measured there.
+        const auto* combo = qobject_cast<const QComboBox*>(widget);
+        const QWidget* list = combo ? combo->view() : widget;
+        const QStyle* listStyle = list ? list->style() : this;
+        const int itemMargins
+            = 2 * (listStyle->pixelMetric(PM_FocusFrameHMargin, option, list) + 1);
         const int needed = option->fontMetrics.horizontalAdvance(widestValue()) + itemMargins
-            + pixelMetric(PM_ScrollBarExtent, option, widget)
-            + 2 * pixelMetric(PM_DefaultFrameWidth, option, widget) + 2;
+            + listStyle->pixelMetric(PM_ScrollBarExtent, option, list)
+            + 2 * listStyle->pixelMetric(PM_DefaultFrameWidth, option, list) + 2;
         QRect popup = QProxyStyle::subControlRect(control, option, subControl, widget);
         popup.setWidth(std::max(popup.width(), needed));
         return popup;

@@ -7,16 +7,20 @@
 
 namespace quorlin {
 
-/// The look of the window's small controls at their fixed sizes, over the application's style:
+/// The look of the window's small controls (its lists and its check box) at their fixed sizes.
+/// They are drawn by Fusion, built into Qt, whatever the desktop's style, and in the desktop's
+/// palette: a desktop style's own frames, arrows and round indicators do not fit a 46 x 19 list
+/// or a 13 px check box. The rest of the window keeps the desktop's style.
 /// - a drop-down list opens as a list below its field, as tall as ten items, never as a menu
 ///   (which would measure every one of up to 32767 items on each opening);
 /// - a combo box keeps a one-pixel frame and a narrow arrow, so that its field shows "32767"
 ///   whole, and its open list is wide enough for "32767" beside the list's scroll bar;
-/// - a check box's indicator is never taller than the check box, so it is drawn whole.
+/// - a check box's indicator is a square never taller than the check box, so it is drawn whole;
+/// - an open list measures its scroll bar and item margins in the style that draws them.
 class WindowStyle final : public QProxyStyle
 {
 public:
-    using QProxyStyle::QProxyStyle;
+    WindowStyle();
 
     /// The widest value a list or the faces field can hold.
     static QString widestValue();

@@ -230,9 +230,11 @@ void LayoutTest::widestValueReadsWhole()
     for (int i = 0; i < 20; ++i)
         running.state().insertItem(control, u"32767", 0);
     combo->showPopup();
+    // The items are drawn in the open list's own style, the desktop's.
+    const QAbstractItemView* list = combo->view();
     const int itemMargins
-        = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, combo) + 1);
-    const int listRoom = combo->view()->viewport()->width() - itemMargins;
+        = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    const int listRoom = list->viewport()->width() - itemMargins;
     combo->hidePopup();
     QVERIFY2(value <= listRoom, qPrintable(u"%1 px for %2 px"_s.arg(value).arg(listRoom)));
 }
