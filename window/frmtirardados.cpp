@@ -227,6 +227,8 @@ void FrmTirarDados::buildControls()
         const QString name = qtText(row.name);
         const QString caption = qtText(row.caption);
         const std::optional<Control> control = controlNamed(name);
+        const QRect geometry(pixelsOfTwips(row.twips.left), pixelsOfTwips(row.twips.top),
+            pixelsOfTwips(row.twips.width), pixelsOfTwips(row.twips.height));
         QWidget* container = row.container == Container::Frame ? frame : this;
         QWidget* widget = nullptr;
         switch (row.kind) {
@@ -238,7 +240,8 @@ void FrmTirarDados::buildControls()
             break;
         case Kind::List:
         case Kind::EditableList:
-            widget = makeList(control.value(), row.kind == Kind::EditableList, *label, container);
+            widget = makeList(
+                control.value(), row.kind == Kind::EditableList, geometry, *label, container);
             break;
         case Kind::CheckBox:
             widget = new QCheckBox(caption, container);
@@ -252,19 +255,21 @@ void FrmTirarDados::buildControls()
             break;
         }
         widget->setObjectName(name);
-        widget->setGeometry(pixelsOfTwips(row.twips.left), pixelsOfTwips(row.twips.top),
-            pixelsOfTwips(row.twips.width), pixelsOfTwips(row.twips.height));
+        widget->setGeometry(geometry);
         m_tabOrder[row.tabIndex] = widget;
         if (control)
             m_controls[indexOf(*control)] = widget;
     }
 }
 
-QComboBox* FrmTirarDados::makeList(
-    Control control, bool editable, AccessKeyLabel& label, QWidget* container)
+QComboBox* FrmTirarDados::makeList(Control control, bool editable, const QRect& geometry,
+    AccessKeyLabel& label, QWidget* container)
 {
     auto* combo = new QComboBox(container);
     combo->setStyle(m_style);
+    // Some desktop styles choose the margins of an editable field from the size it has when it
+    // is made: it must be made at its real size, or "32767" no longer fits in it.
+    combo->setGeometry(geometry);
     if (editable)
         combo->setEditable(true);
     auto* model = new RollListModel(m_state, control, combo);

@@ -14,6 +14,7 @@
 class QComboBox;
 class QPlainTextEdit;
 class QPushButton;
+class QRect;
 class QStyle;
 
 namespace quorlin {
@@ -49,7 +50,8 @@ private:
     /// tab index and, for those the logic touches, by its Control.
     void buildControls();
     /// The list of control, named by label for screen readers.
-    QComboBox* makeList(Control control, bool editable, AccessKeyLabel& label, QWidget* container);
+    QComboBox* makeList(Control control, bool editable, const QRect& geometry,
+        AccessKeyLabel& label, QWidget* container);
     void arrangeTabOrder();
     /// Gives each label's access key its action: the focus moves on from the label, unless a
     /// button shares the key.
