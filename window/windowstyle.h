@@ -15,6 +15,8 @@ namespace quorlin {
 /// - a check box's indicator is never taller than the check box, so it is drawn whole.
 class WindowStyle final : public QProxyStyle
 {
+    Q_OBJECT
+
 public:
     using QProxyStyle::QProxyStyle;
 
