@@ -13,16 +13,16 @@ deps:
 
 run:
 	@scripts/install-deps run build
-	cmake --preset release -DBUILD_TESTING=OFF -DQUORLIN_BENCHMARKS=OFF
-	cmake --build --preset release --target quorlin
-	build/release/window/quorlin
+	cmake --preset app
+	cmake --build --preset app
+	build/app/window/quorlin
 
 test: deps
 	scripts/run-tests
 
 bench: deps
-	cmake --preset release -DBUILD_TESTING=ON -DQUORLIN_BENCHMARKS=ON
-	cmake --build --preset release
+	cmake --preset bench
+	cmake --build --preset bench
 	scripts/run-benchmarks
 
 format:

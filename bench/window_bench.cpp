@@ -7,8 +7,8 @@
 // --probe=<kind>", is the measured process.
 #include "tests/support/scriptedrandom.h"
 #include "window/frmtirardados.h"
-#include "window/session.h"
-#include "window/spanish.h"
+#include "window/start/session.h"
+#include "window/start/spanish.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -7,8 +7,8 @@
 // difficulties after a die of 32767 faces.
 #include "tests/support/scriptedrandom.h"
 #include "window/frmtirardados.h"
-#include "window/session.h"
-#include "window/spanish.h"
+#include "window/start/session.h"
+#include "window/start/spanish.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -12,7 +12,7 @@
 #include "roll/rollstate.h"
 #include "runtime/random.h"
 #include "window/frmtirardados.h"
-#include "window/session.h"
+#include "window/start/session.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -15,6 +15,8 @@ namespace quorlin {
 /// jumps to the buddy by itself.
 class AccessKeyLabel final : public QLabel
 {
+    Q_OBJECT
+
 public:
     using Action = std::function<void()>;
 

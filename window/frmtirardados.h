@@ -30,6 +30,8 @@ class RollListModel;
 /// the state's event sink (Program) dispatches.
 class FrmTirarDados final : public QWidget
 {
+    Q_OBJECT
+
 public:
     /// Builds the controls in the state that RollState holds now, and binds them. Closing the
     /// window presses cmdSalir, which ends the program.

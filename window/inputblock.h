@@ -15,6 +15,8 @@ namespace quorlin {
 /// Other windows, such as a modal report over this one, get their input as usual.
 class InputBlock final : public QObject
 {
+    Q_OBJECT
+
 public:
     /// Blocks input to window; a null window blocks nothing.
     explicit InputBlock(QWidget* window);

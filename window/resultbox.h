@@ -12,6 +12,8 @@ namespace quorlin {
 /// program sets are shown whole, their lines broken as before.
 class ResultBox final : public QPlainTextEdit
 {
+    Q_OBJECT
+
 public:
     /// The most UTF-16 code units that the user's input can make the box hold, a line break
     /// counting as one: far above any report, and small enough that even one line without a

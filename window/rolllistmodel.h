@@ -18,6 +18,8 @@ namespace quorlin {
 /// given by showPendingRows(): a rebuild of 32767 items costs one notification, not 32767.
 class RollListModel final : public QAbstractListModel
 {
+    Q_OBJECT
+
 public:
     RollListModel(const RollState& state, Control control, QObject* parent = nullptr);
 

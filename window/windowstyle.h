@@ -19,6 +19,8 @@ namespace quorlin {
 /// - an open list measures its scroll bar and item margins in the style that draws them.
 class WindowStyle final : public QProxyStyle
 {
+    Q_OBJECT
+
 public:
     WindowStyle();
 

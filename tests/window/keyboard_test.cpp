@@ -3,7 +3,7 @@
 
 #include "windowtest.h"
 
-#include "window/spanish.h"
+#include "window/start/spanish.h"
 
 #include <QCheckBox>
 #include <QTimer>

@@ -3,7 +3,7 @@
 
 #include "windowtest.h"
 
-#include "window/spanish.h"
+#include "window/start/spanish.h"
 #include "window/windowstyle.h"
 
 #include <QAbstractItemView>
@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -41,6 +42,7 @@ private slots:
     void widestValueReadsWhole();
     void listsAtBuild();
     void programOperationsReachTheirControls();
+    void objectsReportTheirOwnClass();
 };
 
 void LayoutTest::controls_data()
@@ -293,6 +295,19 @@ void LayoutTest::programOperationsReachTheirControls()
     state.setText(Control::txtResultado, u"a\nb");
     QCOMPARE(running.find<QPlainTextEdit>(u"txtResultado"_s)->toPlainText(), u"a\nb"_s);
     QCOMPARE(state.text(Control::txtResultado), u"a\nb");
+}
+
+// The window's own widgets, models and style report their own class to Qt's meta-object system,
+// not their toolkit base.
+void LayoutTest::objectsReportTheirOwnClass()
+{
+    Running running;
+    QSet<QString> classes { QString::fromLatin1(running.window().metaObject()->className()) };
+    for (const QObject* object : running.window().findChildren<QObject*>())
+        classes.insert(QString::fromLatin1(object->metaObject()->className()));
+    for (const char* name : { "quorlin::FrmTirarDados", "quorlin::AccessKeyLabel",
+             "quorlin::ResultBox", "quorlin::RollListModel", "quorlin::WindowStyle" })
+        QVERIFY2(classes.contains(QLatin1String(name)), name);
 }
 
 QTEST_MAIN(LayoutTest)

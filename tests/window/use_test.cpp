@@ -6,7 +6,7 @@
 #include "runtime/error.h"
 #include "window/events/handlers.h"
 #include "window/resultbox.h"
-#include "window/spanish.h"
+#include "window/start/spanish.h"
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>

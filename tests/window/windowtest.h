@@ -6,7 +6,7 @@
 #include "roll/rollstate.h"
 #include "tests/support/scriptedrandom.h"
 #include "window/frmtirardados.h"
-#include "window/session.h"
+#include "window/start/session.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Quorlin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/displaylost.h"
+#include "window/start/displaylost.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: The Quorlin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/commandline.h"
+#include "window/start/commandline.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

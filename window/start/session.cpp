@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Quorlin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/session.h"
+#include "window/start/session.h"
 
 #include "window/frmtirardados.h"
 

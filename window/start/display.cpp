@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Quorlin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/display.h"
+#include "window/start/display.h"
 
 #include <QApplication>
 #include <QByteArray>

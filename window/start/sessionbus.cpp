@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Quorlin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/sessionbus.h"
+#include "window/start/sessionbus.h"
 
 #include <QFileInfo>
 #include <QString>

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "runtime/random.h"
-#include "window/commandline.h"
-#include "window/displaylost.h"
-#include "window/display.h"
-#include "window/session.h"
-#include "window/sessionbus.h"
-#include "window/spanish.h"
+#include "window/start/commandline.h"
+#include "window/start/display.h"
+#include "window/start/displaylost.h"
+#include "window/start/session.h"
+#include "window/start/sessionbus.h"
+#include "window/start/spanish.h"
 
 #include <QApplication>
 

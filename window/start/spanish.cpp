@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Quorlin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/spanish.h"
+#include "window/start/spanish.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

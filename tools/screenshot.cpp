@@ -5,8 +5,8 @@
 // throws) to the PNG file named on the command line; the README shows it.
 #include "tests/support/scriptedrandom.h"
 #include "window/frmtirardados.h"
-#include "window/session.h"
-#include "window/spanish.h"
+#include "window/start/session.h"
+#include "window/start/spanish.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     if (argc != 2) {
-        std::fputs("uso: quorlin_screenshot FICHERO.png\n", stderr);
+        std::fputs("usage: quorlin_screenshot FILE.png\n", stderr);
         return 2;
     }
     quorlin::installSpanish(application);

@@ -30,7 +30,6 @@ public:
 
     Program& program() { return m_program; }
     FrmTirarDados& window() { return *m_window; }
-    WindowHost& host() { return m_host; }
 
 private:
     WindowHost m_host;
