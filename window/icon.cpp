@@ -25,7 +25,8 @@ namespace {
 
     // Every size of the icon, each decoded only when it is asked for and not kept: the desktop
     // takes them once, and the decoded pictures would otherwise stay in memory for the whole run.
-    // The PNG format is named, so that no image plugin is loaded to guess it.
+    // The PNG format is named, so that no image plugin is loaded to guess it, and each picture is
+    // kept in the format the desktop takes (unpremultiplied ARGB), so that it is not copied again.
     class PictureEngine final : public QIconEngine
     {
     public:
@@ -39,7 +40,8 @@ namespace {
                 ? QPixmap(quorlin_xpm)
                 : QPixmap::fromImage(
                     QImage(QStringLiteral(":/icons/%1x%1/io.github.quorlin.Quorlin.png").arg(side),
-                        "PNG"));
+                        "PNG"),
+                    Qt::NoFormatConversion);
             return side == wanted && size.width() == size.height()
                 ? picture
                 : picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
