@@ -30,32 +30,53 @@ kill -STOP "$bus"
 DBUS_SESSION_BUS_ADDRESS=$(cat "$work/address") XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb \
     timeout 20 "$quorlin" &
 quorlin=$!
-window=
-for _ in $(seq 100); do
-    window=$(xwininfo -name Quorlin 2>/dev/null | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-# Closing the window asks Quorlin to end, as the window manager's close button would.
-[ -z "$window" ] && echo "no window" || python3 - "$window" <<'PYTHON'
-import ctypes, struct, sys
+# Once a window named Quorlin is shown, close it as the window manager's close button would.
+python3 - <<'PYTHON'
+import ctypes, struct, time
 x11 = ctypes.CDLL("libX11.so.6")
 x11.XOpenDisplay.restype = ctypes.c_void_p
 x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x11.XDefaultRootWindow.restype = ctypes.c_ulong
+x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+x11.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_void_p] * 3 + [
+    ctypes.POINTER(ctypes.c_uint)]
+x11.XFetchName.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_char_p)]
 x11.XInternAtom.restype = ctypes.c_ulong
 x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_char_p]
+x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                           ctypes.c_char_p]
 x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
 display = x11.XOpenDisplay(None)
-window = int(sys.argv[1], 16)
-protocols = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
-delete = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-client_message = 33
-# XClientMessageEvent on LP64: type, serial, send_event, display, window, message_type, format,
-# then five longs of data; XEvent is 24 longs in all.
-event = struct.pack("=i4xQi4xQQQi4x5q", client_message, 0, 1, 0, window, protocols, 32,
-                    delete, 0, 0, 0, 0).ljust(192, b"\0")
-x11.XSendEvent(display, window, 0, 0, event)
+
+def named_quorlin(window):
+    name = ctypes.c_char_p()
+    if x11.XFetchName(display, window, ctypes.byref(name)) and name.value == b"Quorlin":
+        return window
+    root, parent = ctypes.c_ulong(), ctypes.c_ulong()
+    children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
+    x11.XQueryTree(display, window, ctypes.byref(root), ctypes.byref(parent),
+                   ctypes.byref(children), ctypes.byref(count))
+    for child in children[:count.value]:
+        if named_quorlin(child):
+            return child
+    return None
+
+window = None
+for _ in range(100):
+    window = named_quorlin(x11.XDefaultRootWindow(display))
+    if window:
+        break
+    time.sleep(0.1)
+if window is None:
+    print("no window")
+else:
+    protocols = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+    delete = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+    # XClientMessageEvent on LP64: type, serial, send_event, display, window, message_type,
+    # format, five longs of data; an XEvent is 24 longs in all.
+    event = struct.pack("=i4xQi4xQQQi4x5q", 33, 0, 1, 0, window, protocols, 32, delete, 0, 0,
+                        0, 0).ljust(192, b"\0")
+    x11.XSendEvent(display, window, 0, 0, event)
 x11.XCloseDisplay(display)
 PYTHON
 wait "$quorlin"
