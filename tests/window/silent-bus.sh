@@ -28,7 +28,7 @@ bus=$(cat "$work/pid")
 kill -STOP "$bus"
 
 DBUS_SESSION_BUS_ADDRESS=$(cat "$work/address") XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb \
-    timeout 20 "$quorlin" &
+    timeout 45 "$quorlin" &
 quorlin=$!
 # Once a window named Quorlin is shown, close it as the window manager's close button would.
 python3 - <<'PYTHON'
@@ -62,7 +62,8 @@ def named_quorlin(window):
     return None
 
 window = None
-for _ in range(100):
+# A first start on a fresh system may build the font cache first.
+for _ in range(300):
     window = named_quorlin(x11.XDefaultRootWindow(display))
     if window:
         break
