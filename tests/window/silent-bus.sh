@@ -30,7 +30,7 @@ kill -STOP "$bus"
 DBUS_SESSION_BUS_ADDRESS=$(cat "$work/address") XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb \
     timeout 45 "$quorlin" &
 quorlin=$!
-# Once a window named Quorlin is shown, close it as the window manager's close button would.
+# Once the window named Quorlin is mapped, close it as the window manager's close button would.
 python3 - <<'PYTHON'
 import ctypes, struct, time
 x11 = ctypes.CDLL("libX11.so.6")
@@ -46,11 +46,33 @@ x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
 x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
                            ctypes.c_char_p]
 x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+
+class WindowAttributes(ctypes.Structure):
+    _fields_ = [(name, ctypes.c_int) for name in ("x", "y", "width", "height", "border", "depth")] + [
+        ("visual", ctypes.c_void_p), ("root", ctypes.c_ulong), ("window_class", ctypes.c_int),
+        ("bit_gravity", ctypes.c_int), ("win_gravity", ctypes.c_int),
+        ("backing_store", ctypes.c_int), ("backing_planes", ctypes.c_ulong),
+        ("backing_pixel", ctypes.c_ulong), ("save_under", ctypes.c_int),
+        ("colormap", ctypes.c_ulong), ("map_installed", ctypes.c_int), ("map_state", ctypes.c_int),
+        ("all_event_masks", ctypes.c_long), ("your_event_mask", ctypes.c_long),
+        ("do_not_propagate_mask", ctypes.c_long), ("override_redirect", ctypes.c_int),
+        ("screen", ctypes.c_void_p)]
+
+
+x11.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong,
+                                     ctypes.POINTER(WindowAttributes)]
 display = x11.XOpenDisplay(None)
+viewable = 2
 
 def named_quorlin(window):
     name = ctypes.c_char_p()
-    if x11.XFetchName(display, window, ctypes.byref(name)) and name.value == b"Quorlin":
+    attributes = WindowAttributes()
+    # The toolkit's own hidden windows may carry the program's name too: only the mapped one
+    # is the window, and it is mapped once the program waits for events.
+    if (x11.XFetchName(display, window, ctypes.byref(name)) and name.value == b"Quorlin"
+            and x11.XGetWindowAttributes(display, window, ctypes.byref(attributes))
+            and attributes.map_state == viewable):
         return window
     root, parent = ctypes.c_ulong(), ctypes.c_ulong()
     children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
