@@ -180,7 +180,7 @@ FrmTirarDados::FrmTirarDados(RollState& state, QWidget* parent)
 {
     setObjectName(u"frm_TirarDados"_s);
     setWindowTitle(u"Quorlin"_s);
-    setWindowIcon(quorlinIcon());
+    giveQuorlinIcon(*this);
     setFont(windowFont());
     setFixedSize(pixelsOfTwips(2688), pixelsOfTwips(3876));
     m_style = new WindowStyle;

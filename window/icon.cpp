@@ -3,22 +3,113 @@
 
 #include "window/icon.h"
 
+#include <QEvent>
 #include <QIcon>
+#include <QIconEngine>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <array>
 
 namespace quorlin {
 
 namespace {
 #include "data/quorlin.xpm"
+
+    constexpr std::array pictureSizes { 16, 22, 24, 32, 48, 64, 128, 256 };
+
+    // Every size of the icon, each decoded only when it is asked for and not kept: the desktop
+    // takes them once, and the decoded pictures would otherwise stay in memory for the whole run.
+    // The PNG format is named, so that no image plugin is loaded to guess it, and each picture is
+    // kept in the format the desktop takes (unpremultiplied ARGB), so that it is not copied again.
+    class PictureEngine final : public QIconEngine
+    {
+    public:
+        QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+        {
+            const int wanted = std::max(size.width(), size.height());
+            const auto fit = std::find_if(pictureSizes.begin(), pictureSizes.end(),
+                [wanted](int side) { return side >= wanted; });
+            const int side = fit == pictureSizes.end() ? pictureSizes.back() : *fit;
+            QPixmap picture = side == 32
+                ? QPixmap(quorlin_xpm)
+                : QPixmap::fromImage(
+                    QImage(QStringLiteral(":/icons/%1x%1/io.github.quorlin.Quorlin.png").arg(side),
+                        "PNG"),
+                    Qt::NoFormatConversion);
+            return side == wanted && size.width() == size.height()
+                ? picture
+                : picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
+
+        void paint(
+            QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+        {
+            painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+        }
+
+        QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+        {
+            QList<QSize> sizes;
+            for (const int side : pictureSizes)
+                sizes.append(QSize(side, side));
+            return sizes;
+        }
+
+        QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+        {
+            const int side = std::min(size.width(), size.height());
+            return QSize(side, side);
+        }
+
+        QIconEngine* clone() const override { return new PictureEngine; }
+        QString key() const override { return QStringLiteral("quorlin"); }
+    };
+
+    // Waits for the window's first paint, then gives it the whole icon once that paint is done.
+    class WholeIconAfterFirstPaint : public QObject
+    {
+        Q_OBJECT
+
+    public:
+        explicit WholeIconAfterFirstPaint(QWidget& window)
+            : QObject(&window)
+            , m_window(window)
+        {
+            window.installEventFilter(this);
+        }
+
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (watched == &m_window && event->type() == QEvent::Paint) {
+                m_window.removeEventFilter(this);
+                QTimer::singleShot(0, this, [this] {
+                    m_window.setWindowIcon(quorlinIcon());
+                    deleteLater();
+                });
+            }
+            return false;
+        }
+
+    private:
+        QWidget& m_window;
+    };
+
 } // namespace
 
-QIcon quorlinIcon()
+QIcon quorlinIcon() { return QIcon(new PictureEngine); }
+
+void giveQuorlinIcon(QWidget& window)
 {
-    QIcon icon { QPixmap(quorlin_xpm) };
-    for (const int size : { 16, 22, 24, 48, 64, 128, 256 })
-        icon.addFile(QStringLiteral(":/icons/%1x%1/io.github.quorlin.Quorlin.png").arg(size));
-    return icon;
+    window.setWindowIcon(QIcon(QPixmap(quorlin_xpm)));
+    new WholeIconAfterFirstPaint(window);
 }
 
 } // namespace quorlin
+
+#include "icon.moc"

@@ -11,4 +11,10 @@ namespace quorlin {
 /// built. A desktop's own bus, which screen readers use, is left alone.
 void keepFromLaunchingSessionBus();
 
+/// Leaves out a session bus that does not answer within a second: the toolkit would otherwise
+/// wait on it for ever before the window appears. Quorlin then runs without it and says once on
+/// standard error that screen readers cannot reach it. Call after keepFromLaunchingSessionBus()
+/// and before the application object is built.
+void leaveOutSilentSessionBus();
+
 } // namespace quorlin

@@ -4,7 +4,6 @@
 #include "window/start/spanish.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -14,8 +13,7 @@ bool installSpanish(QCoreApplication& application)
 {
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     auto* translator = new QTranslator(&application);
-    if (!translator->load(
-            QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!translator->load(QStringLiteral(":/translations/qtbase_es.qm"))) {
         delete translator;
         return false;
     }
