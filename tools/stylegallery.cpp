@@ -128,7 +128,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     if (argc != 2) {
-        std::fputs("uso: quorlin_style_gallery FICHERO.png\n", stderr);
+        std::fputs("usage: quorlin_style_gallery FILE.png\n", stderr);
         return 2;
     }
     quorlin::installSpanish(application);
@@ -141,8 +141,8 @@ int main(int argc, char* argv[])
     std::vector<std::vector<Tile>> rows(3);
     for (const Look& look : looks) {
         if (!QStyleFactory::keys().contains(look.style, Qt::CaseInsensitive)) {
-            std::fprintf(
-                stderr, "quorlin_style_gallery: falta el estilo %s\n", qPrintable(look.style));
+            std::fprintf(stderr, "quorlin_style_gallery: style %s is not installed\n",
+                qPrintable(look.style));
             continue;
         }
         QApplication::setStyle(look.style);
