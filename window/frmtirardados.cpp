@@ -125,6 +125,7 @@ namespace {
     {
         auto* frame = new QGroupBox(caption, container);
         frame->setFocusPolicy(Qt::NoFocus);
+        cacheFrameBeforeFusion(*frame->style());
         return frame;
     }
 

@@ -5,6 +5,11 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
 #include <QWidget>
@@ -18,7 +23,41 @@ namespace {
     constexpr int comboFrame = 1;
     constexpr int comboArrowWidth = 10;
 
+    // A number as Qt's pixmap cache keys write it: in hexadecimal, zero-padded to the type's
+    // width, lowest digit first up to Qt 6.4 and highest first since.
+    QString keyDigits(quint64 value, int width, bool lowestFirst)
+    {
+        QString digits = QString::number(value, 16).rightJustified(width, u'0');
+        if (lowestFirst)
+            std::reverse(digits.begin(), digits.end());
+        return digits;
+    }
+
 } // namespace
+
+void cacheFrameBeforeFusion(const QStyle& style)
+{
+    if (style.name() != QStringLiteral("fusion"))
+        return;
+    const QString path
+        = QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    const QPixmap frame = QPixmap::fromImage(reader.read());
+    if (frame.isNull())
+        return;
+    // The key under which QPixmap::load() looks for a file: its path, its time, its size and the
+    // pixmap's type (0, a colour pixmap).
+    const QFileInfo file(path);
+    const auto time = static_cast<quint32>(file.lastModified().toSecsSinceEpoch());
+    const auto size = static_cast<quint64>(file.size());
+    for (const bool lowestFirst : { true, false }) {
+        QPixmapCache::insert(QStringLiteral("qt_pixmap") + file.absoluteFilePath()
+                + keyDigits(time, 8, lowestFirst) + keyDigits(size, 16, lowestFirst)
+                + keyDigits(0, 8, lowestFirst),
+            frame);
+    }
+}
 
 // Fusion is compiled into Qt: no plugin is loaded for it.
 WindowStyle::WindowStyle()

@@ -17,6 +17,11 @@ namespace quorlin {
 ///   whole, and its open list is wide enough for "32767" beside the list's scroll bar;
 /// - a check box's indicator is a square never taller than the check box, so it is drawn whole;
 /// - an open list measures its scroll bar and item margins in the style that draws them.
+/// Fusion draws a group box's frame from a picture that it loads without naming its format, and
+/// the toolkit then loads every image plugin to guess it. When `style` is Fusion, puts that
+/// picture, read as PNG, where Fusion looks for it first, so that drawing the frame loads none.
+void cacheFrameBeforeFusion(const QStyle& style);
+
 class WindowStyle final : public QProxyStyle
 {
     Q_OBJECT
