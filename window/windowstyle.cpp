@@ -24,12 +24,11 @@ namespace {
     constexpr int comboArrowWidth = 10;
 
     // A number as Qt's pixmap cache keys write it: in hexadecimal, zero-padded to the type's
-    // width, lowest digit first up to Qt 6.4 and highest first since.
-    QString keyDigits(quint64 value, int width, bool lowestFirst)
+    // width, lowest digit first.
+    QString keyDigits(quint64 value, int width)
     {
         QString digits = QString::number(value, 16).rightJustified(width, u'0');
-        if (lowestFirst)
-            std::reverse(digits.begin(), digits.end());
+        std::reverse(digits.begin(), digits.end());
         return digits;
     }
 
@@ -51,12 +50,9 @@ void cacheFrameBeforeFusion(const QStyle& style)
     const QFileInfo file(path);
     const auto time = static_cast<quint32>(file.lastModified().toSecsSinceEpoch());
     const auto size = static_cast<quint64>(file.size());
-    for (const bool lowestFirst : { true, false }) {
-        QPixmapCache::insert(QStringLiteral("qt_pixmap") + file.absoluteFilePath()
-                + keyDigits(time, 8, lowestFirst) + keyDigits(size, 16, lowestFirst)
-                + keyDigits(0, 8, lowestFirst),
-            frame);
-    }
+    QPixmapCache::insert(QStringLiteral("qt_pixmap") + file.absoluteFilePath() + keyDigits(time, 8)
+            + keyDigits(size, 16) + keyDigits(0, 8),
+        frame);
 }
 
 // Fusion is compiled into Qt: no plugin is loaded for it.
