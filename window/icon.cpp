@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QIconEngine>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QString>
@@ -23,10 +24,20 @@ namespace {
 
     constexpr std::array pictureSizes { 16, 22, 24, 32, 48, 64, 128, 256 };
 
+    // Read with its format named and no guessing: a reader that may guess loads every image
+    // plugin first, even for a format it has built in.
+    QPixmap pngPicture(int side)
+    {
+        QImageReader reader(
+            QStringLiteral(":/icons/%1x%1/io.github.quorlin.Quorlin.png").arg(side), "png");
+        reader.setAutoDetectImageFormat(false);
+        return QPixmap::fromImage(reader.read(), Qt::NoFormatConversion);
+    }
+
     // Every size of the icon, each decoded only when it is asked for and not kept: the desktop
     // takes them once, and the decoded pictures would otherwise stay in memory for the whole run.
-    // The PNG format is named, so that no image plugin is loaded to guess it, and each picture is
-    // kept in the format the desktop takes (unpremultiplied ARGB), so that it is not copied again.
+    // Each picture is kept in the format the desktop takes (unpremultiplied ARGB), so that it is
+    // not copied again.
     class PictureEngine final : public QIconEngine
     {
     public:
@@ -36,12 +47,7 @@ namespace {
             const auto fit = std::find_if(pictureSizes.begin(), pictureSizes.end(),
                 [wanted](int side) { return side >= wanted; });
             const int side = fit == pictureSizes.end() ? pictureSizes.back() : *fit;
-            QPixmap picture = side == 32
-                ? QPixmap(quorlin_xpm)
-                : QPixmap::fromImage(
-                    QImage(QStringLiteral(":/icons/%1x%1/io.github.quorlin.Quorlin.png").arg(side),
-                        "PNG"),
-                    Qt::NoFormatConversion);
+            QPixmap picture = side == 32 ? QPixmap(quorlin_xpm) : pngPicture(side);
             return side == wanted && size.width() == size.height()
                 ? picture
                 : picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -56,8 +62,10 @@ namespace {
         QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
         {
             QList<QSize> sizes;
-            for (const int side : pictureSizes)
-                sizes.append(QSize(side, side));
+            // Largest first: the desktop's copy of the icon is built in this order, and the
+            // largest picture is then copied while that copy is still empty.
+            for (auto side = pictureSizes.rbegin(); side != pictureSizes.rend(); ++side)
+                sizes.append(QSize(*side, *side));
             return sizes;
         }
 
