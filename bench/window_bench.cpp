@@ -160,8 +160,7 @@ int probe(int argc, char* argv[], const std::string& kind)
     const bool quorlin = kind == "quorlin" || kind == "faces";
     if (quorlin) {
         // What main() does before the application object, the session bus's greeting included.
-        keepFromLaunchingSessionBus();
-        leaveOutSilentSessionBus();
+        settleSessionBus();
     }
     QApplication application(argc, argv);
     std::unique_ptr<QWidget> empty;

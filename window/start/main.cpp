@@ -15,8 +15,7 @@ int main(int argc, char* argv[])
 {
     if (const auto status = quorlin::answerCommandLine(argc, argv))
         return *status;
-    quorlin::keepFromLaunchingSessionBus();
-    quorlin::leaveOutSilentSessionBus();
+    quorlin::settleSessionBus();
     quorlin::sayDisplayLostInSpanish();
     const std::unique_ptr<QApplication> application = quorlin::openDisplay(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlin"));
