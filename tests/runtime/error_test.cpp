@@ -17,8 +17,9 @@ TEST(Error, WhatIsTheMessageInUtf8)
 {
     const std::pair<ErrorKind, std::string_view> expected[] = {
         { ErrorKind::TypeMismatch,
-            "Lo que has escrito no es un número: las letras y los demás signos no cuentan. "
-            "Escribe en «Caras del Dado» un número entero de 1 a 32767." },
+            "Quorlin solo lee números escritos con las cifras del 0 al 9: las letras, las cifras "
+            "de otras escrituras y los demás signos no cuentan. Escribe en «Caras del Dado» un "
+            "número entero de 1 a 32767." },
         // Also true of "-32768", which fits but whose faces less one do not.
         { ErrorKind::Overflow,
             "El número, o una cuenta que Quorlin hace con él, se sale de los enteros que sabe "

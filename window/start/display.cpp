@@ -3,6 +3,7 @@
 
 #include "window/start/display.h"
 
+#include "window/start/librarymessages.h"
 #include "window/start/windowplatforms.h"
 
 #include <QApplication>
@@ -65,7 +66,7 @@ namespace {
     void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
     {
         if (type == QtFatalMsg)
-            failToStart(unusableSentence());
+            failToStart(memoryIsShort() ? QByteArray(outOfMemorySentence) : unusableSentence());
         heldMessages().append({ type, QByteArray(context.category), text });
     }
 

@@ -5,6 +5,7 @@
 #include "window/start/commandline.h"
 #include "window/start/display.h"
 #include "window/start/displaylost.h"
+#include "window/start/librarymessages.h"
 #include "window/start/session.h"
 #include "window/start/sessionbus.h"
 #include "window/start/spanish.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
 {
     if (const auto status = quorlin::answerCommandLine(argc, argv))
         return *status;
+    quorlin::quietenLibraries();
     quorlin::settleSessionBus();
     quorlin::sayDisplayLostInSpanish();
     const std::unique_ptr<QApplication> application = quorlin::openDisplay(argc, argv);
