@@ -23,6 +23,7 @@ finish() {
     rm -rf "$work"
 }
 trap finish EXIT
+trap 'exit 1' HUP INT TERM
 Xvfb -displayfd 3 -screen 0 640x480x24 3>"$work/display" 2>/dev/null &
 server=$!
 for _ in $(seq 20); do
