@@ -3,6 +3,8 @@
 
 #include "window/start/display.h"
 
+#include "window/start/desktopframe.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QList>
@@ -77,6 +79,7 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char* argv[])
     unusableSentence() = "Quorlin no puede mostrar su ventana: " + displays
         + (displays.contains(" y ") ? " no responden o no se pueden usar.\n"
                                     : " no responde o no se puede usar.\n");
+    preferDesktopDrawnFrame();
 
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
