@@ -8,6 +8,7 @@
 #include "window/start/session.h"
 #include "window/start/sessionbus.h"
 #include "window/start/spanish.h"
+#include "window/start/startupnotice.h"
 
 #include <QApplication>
 
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
     quorlin::keepFromLaunchingSessionBus();
     quorlin::leaveOutSilentSessionBus();
     quorlin::sayDisplayLostInSpanish();
+    quorlin::keepLauncherStartupId();
     const std::unique_ptr<QApplication> application = quorlin::openDisplay(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlin"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quorlin.Quorlin"));
