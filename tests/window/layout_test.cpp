@@ -315,7 +315,6 @@ void LayoutTest::objectsReportTheirOwnClass()
         QVERIFY2(classes.contains(QLatin1String(name)), name);
 }
 
-
 void LayoutTest::iconSizeIsItsOwnPicture_data()
 {
     QTest::addColumn<int>("side");
