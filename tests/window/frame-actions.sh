@@ -160,6 +160,8 @@ for action in "${actions[@]}"; do
         exit 1
     fi
     after=$(look)
+    # Under load the compositor may draw late: a change must still be there a moment later.
+    [[ $after == "$before" ]] || { sleep 3; after=$(look); }
     if [[ $after == "$before" ]]; then
         echo "$action: running, unchanged"
     else
