@@ -3,6 +3,7 @@
 
 #include "windowtest.h"
 
+#include "window/icon.h"
 #include "window/start/spanish.h"
 #include "window/windowstyle.h"
 
@@ -11,6 +12,8 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
@@ -43,6 +46,8 @@ private slots:
     void listsAtBuild();
     void programOperationsReachTheirControls();
     void objectsReportTheirOwnClass();
+    void iconSizeIsItsOwnPicture_data();
+    void iconSizeIsItsOwnPicture();
 };
 
 void LayoutTest::controls_data()
@@ -308,6 +313,30 @@ void LayoutTest::objectsReportTheirOwnClass()
     for (const char* name : { "quorlin::FrmTirarDados", "quorlin::AccessKeyLabel",
              "quorlin::ResultBox", "quorlin::RollListModel", "quorlin::WindowStyle" })
         QVERIFY2(classes.contains(QLatin1String(name)), name);
+}
+
+void LayoutTest::iconSizeIsItsOwnPicture_data()
+{
+    QTest::addColumn<int>("side");
+    for (int side : { 16, 22, 24, 32, 48, 64, 128, 256 })
+        QTest::addRow("%d px", side) << side;
+}
+
+// Each size the desktop asks for is offered and served by the picture drawn for it, never by a
+// neighbour scaled to it.
+void LayoutTest::iconSizeIsItsOwnPicture()
+{
+    QFETCH(int, side);
+    const QIcon icon = quorlinIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(side, side)));
+    const QImage drawn
+        = QImage(QStringLiteral(QUORLIN_ICONS "/%1x%1/io.github.quorlin.Quorlin.png").arg(side))
+              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QVERIFY(!drawn.isNull());
+    QCOMPARE(icon.pixmap(QSize(side, side))
+                 .toImage()
+                 .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+        drawn);
 }
 
 QTEST_MAIN(LayoutTest)

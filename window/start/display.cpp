@@ -3,6 +3,7 @@
 
 #include "window/start/display.h"
 
+#include "window/start/desktopframe.h"
 #include "window/start/librarymessages.h"
 #include "window/start/windowplatforms.h"
 
@@ -106,6 +107,7 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char* argv[])
     unusableSentence() = "Quorlin no puede mostrar su ventana: " + displays
         + (displays.contains(" y ") ? " no responden o no se pueden usar.\n"
                                     : " no responde o no se puede usar.\n");
+    preferDesktopDrawnFrame();
 
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);

@@ -9,6 +9,7 @@
 #include "window/start/session.h"
 #include "window/start/sessionbus.h"
 #include "window/start/spanish.h"
+#include "window/start/startupnotice.h"
 
 #include <QApplication>
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     quorlin::quietenLibraries();
     quorlin::settleSessionBus();
     quorlin::sayDisplayLostInSpanish();
+    quorlin::keepLauncherStartupId();
     const std::unique_ptr<QApplication> application = quorlin::openDisplay(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlin"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quorlin.Quorlin"));
