@@ -39,8 +39,9 @@ namespace {
 
     double contrast(const QColor& a, const QColor& b)
     {
-        const auto [dark, light] = std::minmax(luminance(a), luminance(b));
-        return (light + 0.05) / (dark + 0.05);
+        const double first = luminance(a);
+        const double second = luminance(b);
+        return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
     }
 
     QColor mixed(const QColor& from, const QColor& to, double share)

@@ -33,8 +33,9 @@ double luminance(QRgb rgb)
 
 double contrast(QRgb a, QRgb b)
 {
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
-    return (light + 0.05) / (dark + 0.05);
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 // How far the edge of box (window coordinates) stands out from what surrounds it: on its left
