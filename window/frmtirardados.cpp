@@ -7,6 +7,7 @@
 #include "window/accesskeylabel.h"
 #include "window/announcement.h"
 #include "window/icon.h"
+#include "window/listaccessible.h"
 #include "window/resultbox.h"
 #include "window/rolllistmodel.h"
 #include "window/singlelinevalidator.h"
@@ -266,6 +267,7 @@ QComboBox* FrmTirarDados::makeList(Control control, bool editable, const QRect& 
     AccessKeyLabel& label, QWidget* container)
 {
     auto* combo = new QComboBox(container);
+    readAsList(*combo);
     combo->setStyle(m_style);
     // Some desktop styles choose the margins of an editable field from the size it has when it
     // is made: it must be made at its real size, or "32767" no longer fits in it.

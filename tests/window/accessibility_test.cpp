@@ -73,20 +73,30 @@ void AccessibilityTest::combosAreLabelled_data()
     }
 }
 
-// Whatever a combo box holds, a screen reader finds its label through the label relation.
+// Whatever a combo box holds, a screen reader finds its label through the label relation, reads
+// the label's caption as its name and the text it shows as its value and its text, so that it
+// says each once, and no value while it shows none.
 void AccessibilityTest::combosAreLabelled()
 {
     QFETCH(Setup, setup);
     QFETCH(QString, combo);
     QFETCH(QString, label);
     Running running;
+    // As the user chooses and types: the control shows it, then RollState hears of it.
+    const auto choose = [&](const char* name, int index) {
+        QComboBox* list = running.combo(QLatin1String(name));
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    };
     if (setup == Setup::DieChosen) {
-        running.state().chooseItem(Control::cmbCaras, 5);
-        running.state().chooseItem(Control::cmbMinimo, 2);
-        running.state().chooseItem(Control::cmbDificultad, 19);
-        running.state().chooseItem(Control::cmbTiradas, 0);
+        choose("cmbCaras", 5);
+        choose("cmbMinimo", 2);
+        choose("cmbDificultad", 19);
+        choose("cmbTiradas", 0);
     } else if (setup == Setup::FacesTyped) {
-        running.state().editField(Control::cmbCaras, u"20");
+        QLineEdit* field = running.combo(u"cmbCaras"_s)->lineEdit();
+        field->setText(u"20"_s);
+        emit field->textEdited(field->text());
     }
     QCoreApplication::processEvents();
 
@@ -98,6 +108,17 @@ void AccessibilityTest::combosAreLabelled()
             labels << other->text(QAccessible::Name);
     }
     QCOMPARE(labels, QStringList { label });
+
+    const QString shown = running.combo(combo)->currentText();
+    for (Control control : allControls) {
+        if (combo == QLatin1String(controlName(control).data()))
+            QCOMPARE(shown, QString::fromStdU16String(running.state().text(control)));
+    }
+    QCOMPARE(box->text(QAccessible::Name), label);
+    QCOMPARE(box->text(QAccessible::Value), shown);
+    QAccessibleTextInterface* text = box->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, text->characterCount()), shown);
 }
 
 void AccessibilityTest::resultBoxKeepsItsName()
