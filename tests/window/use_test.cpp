@@ -123,6 +123,8 @@ private slots:
     void typicalUse();
     void editingTheReportKeepsItsLineEnds();
     void typedLetterIsReportedAndTheProgramGoesOn();
+    void misusedOperationIsReported_data();
+    void misusedOperationIsReported();
     void noInputUnderAnOpenReport_data();
     void noInputUnderAnOpenReport();
     void ending_data();
@@ -204,6 +206,28 @@ void UseTest::typedLetterIsReportedAndTheProgramGoesOn()
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, u"4"_s);
     QCOMPARE(running.combo(u"cmbMinimo"_s)->count(), 4);
+}
+
+void UseTest::misusedOperationIsReported_data()
+{
+    QTest::addColumn<QString>("list");
+    for (const char* list : { "cmbCaras", "cmbMinimo", "cmbDificultad", "cmbTiradas" })
+        QTest::newRow(list) << QString::fromLatin1(list);
+}
+
+// Every binding runs its user operation at the program's catch point: an operation that its
+// control refuses (an item past the end of the list) is reported, and never leaves the slot.
+void UseTest::misusedOperationIsReported()
+{
+    QFETCH(QString, list);
+    Running running;
+    running.state().chooseItem(Control::cmbCaras, 1);
+    QComboBox* combo = running.combo(list);
+    Report seen;
+    answerNextMessageBox(seen);
+    emit combo->activated(combo->count());
+    QCOMPARE(seen.title, QString::fromStdU16String(errorTitle(ErrorKind::ControlOperation)));
+    QVERIFY(!running.session.program().hasEnded());
 }
 
 void UseTest::noInputUnderAnOpenReport_data()
