@@ -132,6 +132,8 @@ private slots:
     void resultBoxIsBounded();
     void copiedNumberIsTaken_data();
     void copiedNumberIsTaken();
+    void lineBreaksPastedMidFieldAreDropped_data();
+    void lineBreaksPastedMidFieldAreDropped();
     void ending();
     void listsKeepTheModelContract();
 };
@@ -395,6 +397,35 @@ void UseTest::copiedNumberIsTaken()
     QCOMPARE(field->text(), u"20"_s);
     QCOMPARE(running.state().text(Control::cmbCaras), u"20");
     QCOMPARE(running.combo(u"cmbMinimo"_s)->count(), 20);
+}
+
+void UseTest::lineBreaksPastedMidFieldAreDropped_data()
+{
+    QTest::addColumn<QChar>("lineBreak");
+    QTest::newRow("line feed") << QChar(u'\n');
+    QTest::newRow("carriage return") << QChar(u'\r');
+    QTest::newRow("vertical tab") << QChar(u'\v');
+    QTest::newRow("form feed") << QChar(u'\f');
+    QTest::newRow("next line U+0085") << QChar(u'\u0085');
+    QTest::newRow("line separator U+2028") << QChar(u'\u2028');
+    QTest::newRow("paragraph separator U+2029") << QChar(u'\u2029');
+}
+
+// "2" between line breaks, pasted between the "1" and the "5" of the faces field: the breaks go,
+// and the cursor stands after the "2" it pasted.
+void UseTest::lineBreaksPastedMidFieldAreDropped()
+{
+    QFETCH(QChar, lineBreak);
+    Running running;
+    QLineEdit* field = running.combo(u"cmbCaras"_s)->lineEdit();
+    field->setFocus();
+    QTest::keyClicks(field, u"15"_s);
+    field->setCursorPosition(1);
+    QApplication::clipboard()->setText(lineBreak + u'2' + lineBreak);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field->text(), u"125"_s);
+    QCOMPARE(field->cursorPosition(), 2);
+    QCOMPARE(running.state().text(Control::cmbCaras), u"125");
 }
 
 void UseTest::ending_data()
