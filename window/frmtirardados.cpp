@@ -6,6 +6,7 @@
 #include "window/accesskeybutton.h"
 #include "window/accesskeylabel.h"
 #include "window/announcement.h"
+#include "window/events/program.h"
 #include "window/icon.h"
 #include "window/listaccessible.h"
 #include "window/resultbox.h"
@@ -175,9 +176,10 @@ namespace {
 
 } // namespace
 
-FrmTirarDados::FrmTirarDados(RollState& state, QWidget* parent)
+FrmTirarDados::FrmTirarDados(Program& program, QWidget* parent)
     : QWidget(parent, fixedFrame)
-    , m_state(state)
+    , m_program(program)
+    , m_state(program.state())
 {
     setObjectName(u"frm_TirarDados"_s);
     setWindowTitle(u"Quorlin"_s);
@@ -215,7 +217,7 @@ QFont FrmTirarDados::windowFont()
 void FrmTirarDados::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    m_state.press(Control::cmdSalir);
+    userOperation([this] { m_state.press(Control::cmdSalir); });
 }
 
 void FrmTirarDados::buildControls()
@@ -375,7 +377,7 @@ void FrmTirarDados::bindUserOperations()
 template <typename Operation> void FrmTirarDados::userOperation(Operation&& operation)
 {
     const bool outer = std::exchange(m_inUserOperation, true);
-    operation();
+    m_program.perform(operation);
     m_inUserOperation = outer;
     if (!outer)
         showPendingRows();

@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.quorlin.Quorlin"));
     quorlin::installSpanish(*application);
 
-    quorlin::SystemRandom random;
+    quorlin::XoshiroRandom random;
     quorlin::Session session(random);
     session.start();
     return session.program().hasEnded() ? 0 : QApplication::exec();

@@ -11,7 +11,7 @@ namespace quorlin {
 
 Session::Session(RandomSource& random)
     : m_program(random, m_host)
-    , m_window(std::make_unique<FrmTirarDados>(m_program.state()))
+    , m_window(std::make_unique<FrmTirarDados>(m_program))
 {
     m_host.setWindow(m_window.get());
     keepUnmaximised(*m_window);
