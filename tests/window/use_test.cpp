@@ -12,12 +12,14 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include <functional>
+#include <memory>
 
 using namespace quorlin;
 using namespace quorlin::testing;
@@ -203,6 +205,13 @@ void UseTest::typedLetterIsReportedAndTheProgramGoesOn()
     QCOMPARE(field->text(), u"x"_s);
     // The handler had emptied both lists before it met the letter.
     QCOMPARE(running.combo(u"cmbMinimo"_s)->count(), 0);
+
+    // Qt's other texts that the player meets: the field's and the result box's context menus.
+    const std::unique_ptr<QMenu> fieldMenu(field->createStandardContextMenu());
+    QCOMPARE(fieldMenu->actions().constFirst()->text().section(u'\t', 0, 0), u"&Deshacer"_s);
+    const std::unique_ptr<QMenu> boxMenu(
+        running.find<QPlainTextEdit>(u"txtResultado"_s)->createStandardContextMenu());
+    QCOMPARE(boxMenu->actions().constFirst()->text().section(u'\t', 0, 0), u"&Deshacer"_s);
 
     // No report is due here: an answerer left waiting would outlive this test and its Report.
     QTest::keyClick(field, Qt::Key_Backspace);
