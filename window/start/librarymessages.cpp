@@ -23,7 +23,10 @@ namespace {
         return (message.startsWith(QLatin1String("QStandardPaths: "))
                    && (message.contains(QLatin1String("runtime directory"))
                        || message.contains(QLatin1String("XDG_RUNTIME_DIR"))))
-            || qstrcmp(context.category, "qt.xkb.compose") == 0;
+            || qstrcmp(context.category, "qt.xkb.compose") == 0
+            // The toolkit has already switched to C.UTF-8 itself, which is all the window needs.
+            || (message.startsWith(QLatin1String("Detected locale \""))
+                && message.contains(QLatin1String("Qt depends on a UTF-8 locale")));
     }
 
     void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
