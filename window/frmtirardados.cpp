@@ -203,7 +203,14 @@ FrmTirarDados::FrmTirarDados(Program& program, QWidget* parent)
     combo(Control::cmbCaras)->setFocus(Qt::OtherFocusReason);
 }
 
-FrmTirarDados::~FrmTirarDados() { m_state.setObserver({}); }
+FrmTirarDados::~FrmTirarDados()
+{
+    // The controls are destroyed after this body, by the QWidget base: a field that commits its
+    // text as it loses the focus then must not reach a window that is already half gone.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+    m_state.setObserver({});
+}
 
 // 7.5 points are 10 pixels at 96 dots per inch, where 8 points round up to 11.
 QFont FrmTirarDados::windowFont()
