@@ -17,13 +17,14 @@ set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
-# Libraries and headers come from the mingw-w64 tree alone, never from the build machine's;
-# packages may come from CMAKE_PREFIX_PATH (the Windows Qt) or, for Qt's tools, from /usr.
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+# Libraries, headers and packages come from the mingw-w64 tree and the prefixes named in
+# CMAKE_PREFIX_PATH (the Windows Qt) alone, never from the build machine's /usr; Qt finds its
+# tools there itself, through QT_HOST_PATH.
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${CMAKE_PREFIX_PATH})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
