@@ -3,10 +3,8 @@
 
 #include "runtime/random.h"
 #include "window/start/commandline.h"
-#include "window/start/display.h"
-#include "window/start/displaylost.h"
+#include "window/start/desktop.h"
 #include "window/start/session.h"
-#include "window/start/sessionbus.h"
 #include "window/start/spanish.h"
 
 #include <QApplication>
@@ -15,10 +13,7 @@ int main(int argc, char* argv[])
 {
     if (const auto status = quorlin::answerCommandLine(argc, argv))
         return *status;
-    quorlin::keepFromLaunchingSessionBus();
-    quorlin::leaveOutSilentSessionBus();
-    quorlin::sayDisplayLostInSpanish();
-    const std::unique_ptr<QApplication> application = quorlin::openDisplay(argc, argv);
+    const std::unique_ptr<QApplication> application = quorlin::openDesktop(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlin"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quorlin.Quorlin"));
     quorlin::installSpanish(*application);
