@@ -27,7 +27,7 @@ RollState stateFor(std::u16string faces, int check)
 void rollCommand(benchmark::State& bench, int check)
 {
     RollState state = stateFor(u"20", check);
-    SystemRandom random;
+    XoshiroRandom random;
     for (auto _ : bench) {
         cmdTirar_Click(state, random);
         benchmark::DoNotOptimize(state.text(Control::txtResultado));
@@ -45,7 +45,7 @@ void LanzarDadoMinimumEqualsFaces(benchmark::State& bench)
 {
     RollState state = stateFor(u"32767", 0);
     state.setText(Control::cmbMinimo, u"32767");
-    SystemRandom random;
+    XoshiroRandom random;
     for (auto _ : bench)
         benchmark::DoNotOptimize(LanzarDado(state, random));
 }

@@ -160,12 +160,11 @@ int probe(int argc, char* argv[], const std::string& kind)
     const bool quorlin = kind == "quorlin" || kind == "faces";
     if (quorlin) {
         // What main() does before the application object, the session bus's greeting included.
-        keepFromLaunchingSessionBus();
-        leaveOutSilentSessionBus();
+        settleSessionBus();
     }
     QApplication application(argc, argv);
     std::unique_ptr<QWidget> empty;
-    std::unique_ptr<SystemRandom> random;
+    std::unique_ptr<XoshiroRandom> random;
     std::unique_ptr<Session> session;
     QWidget* window = nullptr;
     if (!quorlin) {
@@ -179,7 +178,7 @@ int probe(int argc, char* argv[], const std::string& kind)
     } else {
         // What main() does.
         installSpanish(application);
-        random = std::make_unique<SystemRandom>();
+        random = std::make_unique<XoshiroRandom>();
         session = std::make_unique<Session>(*random);
         session->start();
         window = &session->window();

@@ -510,7 +510,7 @@ private:
     }
 
     RecordingHost m_host;
-    SystemRandom m_random;
+    XoshiroRandom m_random;
     Program m_program;
     RollState& m_state;
     Model m_model;

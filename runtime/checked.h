@@ -10,15 +10,6 @@ namespace quorlin {
 /// Raises ErrorKind::Overflow.
 [[noreturn]] void raiseOverflow();
 
-/// a + b; raises ErrorKind::Overflow when the sum leaves -32768..32767.
-inline std::int16_t checkedAdd(std::int16_t a, std::int16_t b)
-{
-    const int sum = int { a } + int { b };
-    if (sum < INT16_MIN || sum > INT16_MAX)
-        raiseOverflow();
-    return static_cast<std::int16_t>(sum);
-}
-
 /// a - b; raises ErrorKind::Overflow when the difference leaves -32768..32767.
 inline std::int16_t checkedSub(std::int16_t a, std::int16_t b)
 {

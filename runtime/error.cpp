@@ -22,7 +22,8 @@ namespace {
         switch (kind) {
         case ErrorKind::TypeMismatch:
             return { u"Error de tipo",
-                u"Lo que has escrito no es un número: las letras y los demás signos no cuentan. "
+                u"Quorlin solo lee números escritos con las cifras del 0 al 9: las letras, las "
+                u"cifras de otras escrituras y los demás signos no cuentan. "
                 u"Escribe en «Caras del Dado» un número entero de 1 a 32767." };
         case ErrorKind::Overflow:
             return { u"Desbordamiento",

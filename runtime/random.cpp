@@ -34,24 +34,24 @@ namespace {
 
 } // namespace
 
-SystemRandom::SystemRandom()
-    : SystemRandom(secureSeed(), steadyNanoseconds)
+XoshiroRandom::XoshiroRandom()
+    : XoshiroRandom(secureSeed(), steadyNanoseconds)
 {
 }
 
-SystemRandom::SystemRandom(std::uint64_t seed, Clock clock)
+XoshiroRandom::XoshiroRandom(std::uint64_t seed, Clock clock)
     : m_clock(clock)
 {
     seedFrom(seed);
 }
 
-void SystemRandom::seedFrom(std::uint64_t seed)
+void XoshiroRandom::seedFrom(std::uint64_t seed)
 {
     for (auto& word : m_state)
         word = splitMix(seed);
 }
 
-void SystemRandom::reseed()
+void XoshiroRandom::reseed()
 {
     // The reading is mixed with a count of reseeds, so equal readings still differ, and xored
     // into the state rather than replacing it, so the state keeps what it had.
@@ -62,7 +62,7 @@ void SystemRandom::reseed()
         seedFrom(m_reseeds);
 }
 
-std::uint64_t SystemRandom::next()
+std::uint64_t XoshiroRandom::next()
 {
     const std::uint64_t result = rotl(m_state[1] * 5, 7) * 9;
     const std::uint64_t t = m_state[1] << 17;

@@ -24,15 +24,15 @@ public:
 
 /// xoshiro256** seeded once from the system's secure source; every reseed folds a
 /// high-resolution clock reading into the running state instead of replacing it.
-class SystemRandom final : public RandomSource
+class XoshiroRandom final : public RandomSource
 {
 public:
     using Clock = std::uint64_t (*)();
 
     /// Seeds from std::random_device and reseeds from the steady clock.
-    SystemRandom();
+    XoshiroRandom();
     /// A pinned generator for tests and tools: the given seed, and reseeds from the given clock.
-    SystemRandom(std::uint64_t seed, Clock clock);
+    XoshiroRandom(std::uint64_t seed, Clock clock);
 
     void reseed() override;
     std::uint64_t next() override;

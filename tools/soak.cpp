@@ -77,7 +77,7 @@ int main(int argc, char* argv[])
     }
     tools::printMemory("start", tools::readMemory());
 
-    SystemRandom random;
+    XoshiroRandom random;
     CountingHost host;
     Program program(random, host);
     RollState& state = program.state();

@@ -5,6 +5,7 @@
 // dark palette, after the typical use (a d20 against difficulty 12, three throws), to the PNG
 // file named on the command line; the README shows it. Below them, each style's open list of
 // difficulties after a die of 32767 faces.
+#include "tests/support/darkpalette.h"
 #include "tests/support/scriptedrandom.h"
 #include "window/frmtirardados.h"
 #include "window/start/session.h"
@@ -42,25 +43,6 @@ struct Tile
     QString caption;
     QPixmap picture;
 };
-
-// A dark palette as dark desktop themes give it, for the styles that take the desktop's colours.
-QPalette darkPalette()
-{
-    QPalette palette(QColor(0x31, 0x36, 0x3b), QColor(0x2a, 0x2e, 0x32));
-    palette.setColor(QPalette::Window, QColor(0x31, 0x36, 0x3b));
-    palette.setColor(QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc));
-    palette.setColor(QPalette::Base, QColor(0x1b, 0x1e, 0x20));
-    palette.setColor(QPalette::AlternateBase, QColor(0x23, 0x26, 0x29));
-    palette.setColor(QPalette::Text, QColor(0xfc, 0xfc, 0xfc));
-    palette.setColor(QPalette::Button, QColor(0x31, 0x36, 0x3b));
-    palette.setColor(QPalette::ButtonText, QColor(0xfc, 0xfc, 0xfc));
-    palette.setColor(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
-    palette.setColor(QPalette::HighlightedText, QColor(0xfc, 0xfc, 0xfc));
-    palette.setColor(QPalette::PlaceholderText, QColor(0xa1, 0xa9, 0xb1));
-    for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
-        palette.setColor(QPalette::Disabled, role, QColor(0x6e, 0x71, 0x75));
-    return palette;
-}
 
 QComboBox* findCombo(quorlin::Session& session, const char* name)
 {
@@ -147,8 +129,8 @@ int main(int argc, char* argv[])
         }
         QApplication::setStyle(look.style);
         // A palette once set stays through a change of style: each look sets its own.
-        QApplication::setPalette(
-            look.dark ? darkPalette() : QApplication::style()->standardPalette());
+        QApplication::setPalette(look.dark ? quorlin::testing::darkDesktopPalette()
+                                           : QApplication::style()->standardPalette());
         const bool darkRow = look.dark || look.style == u"Adwaita-Dark";
         rows[darkRow ? 1 : 0].push_back({ look.caption, typicalUse() });
         if (!look.dark)

@@ -82,7 +82,7 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(quietOffscreen);
 
     QApplication application(argc, argv);
-    SystemRandom random;
+    XoshiroRandom random;
     Session session(random);
     session.start();
     QWidget& window = session.window();

@@ -12,6 +12,8 @@ namespace quorlin {
 /// meanwhile (an error report included), which then swallows it.
 class AccessKeyButton final : public QPushButton
 {
+    Q_OBJECT
+
 public:
     using QPushButton::QPushButton;
 

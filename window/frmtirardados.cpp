@@ -6,7 +6,9 @@
 #include "window/accesskeybutton.h"
 #include "window/accesskeylabel.h"
 #include "window/announcement.h"
+#include "window/events/program.h"
 #include "window/icon.h"
+#include "window/listaccessible.h"
 #include "window/resultbox.h"
 #include "window/rolllistmodel.h"
 #include "window/singlelinevalidator.h"
@@ -174,9 +176,10 @@ namespace {
 
 } // namespace
 
-FrmTirarDados::FrmTirarDados(RollState& state, QWidget* parent)
+FrmTirarDados::FrmTirarDados(Program& program, QWidget* parent)
     : QWidget(parent, fixedFrame)
-    , m_state(state)
+    , m_program(program)
+    , m_state(program.state())
 {
     setObjectName(u"frm_TirarDados"_s);
     setWindowTitle(u"Quorlin"_s);
@@ -214,7 +217,7 @@ QFont FrmTirarDados::windowFont()
 void FrmTirarDados::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    m_state.press(Control::cmdSalir);
+    userOperation([this] { m_state.press(Control::cmdSalir); });
 }
 
 void FrmTirarDados::buildControls()
@@ -266,6 +269,7 @@ QComboBox* FrmTirarDados::makeList(Control control, bool editable, const QRect& 
     AccessKeyLabel& label, QWidget* container)
 {
     auto* combo = new QComboBox(container);
+    readAsList(*combo);
     combo->setStyle(m_style);
     // Some desktop styles choose the margins of an editable field from the size it has when it
     // is made: it must be made at its real size, or "32767" no longer fits in it.
@@ -373,7 +377,7 @@ void FrmTirarDados::bindUserOperations()
 template <typename Operation> void FrmTirarDados::userOperation(Operation&& operation)
 {
     const bool outer = std::exchange(m_inUserOperation, true);
-    operation();
+    m_program.perform(operation);
     m_inUserOperation = outer;
     if (!outer)
         showPendingRows();

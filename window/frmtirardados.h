@@ -20,22 +20,23 @@ class QStyle;
 namespace quorlin {
 
 class AccessKeyLabel;
+class Program;
 class RollListModel;
 
 /// Quorlin's one window: thirteen controls in its fixed geometry, each bound for the window's
 /// whole life to the RollState entry of its name. Every program operation on RollState reaches
 /// its control before the operation returns (texts, items, selection, enabled flag), and raises
 /// nothing back; a list's open-able view hears of appended items once the user operation ends.
-/// Every user action on a control becomes the matching RollState user operation, whose event
-/// the state's event sink (Program) dispatches.
+/// Every user action on a control becomes the matching RollState user operation, which the
+/// program performs at its one catch point, and whose event it dispatches.
 class FrmTirarDados final : public QWidget
 {
     Q_OBJECT
 
 public:
-    /// Builds the controls in the state that RollState holds now, and binds them. Closing the
-    /// window presses cmdSalir, which ends the program.
-    explicit FrmTirarDados(RollState& state, QWidget* parent = nullptr);
+    /// Builds the controls in the state that the program's RollState holds now, and binds them.
+    /// Closing the window presses cmdSalir, which ends the program.
+    explicit FrmTirarDados(Program& program, QWidget* parent = nullptr);
     ~FrmTirarDados() override;
 
     FrmTirarDados(const FrmTirarDados&) = delete;
@@ -51,7 +52,7 @@ private:
     /// Makes, names and places every control of the window's table, and records each by its
     /// tab index and, for those the logic touches, by its Control.
     void buildControls();
-    /// The list of control, named by label for screen readers.
+    /// The combo box of a list control, named after its label for screen readers.
     QComboBox* makeList(Control control, bool editable, const QRect& geometry,
         AccessKeyLabel& label, QWidget* container);
     void arrangeTabOrder();
@@ -61,8 +62,8 @@ private:
     /// The button whose access key is the caption's, if any.
     QPushButton* buttonWithAccessKeyOf(const QString& caption) const;
     void bindUserOperations();
-    /// Runs one user operation on the state; views hear of the rows it appended once, at its
-    /// end.
+    /// Has the program perform one user operation on the state; views hear of the rows it
+    /// appended once, at its end.
     template <typename Operation> void userOperation(Operation&& operation);
 
     void apply(const StateChange& change);
@@ -80,6 +81,7 @@ private:
 
     void focusAfter(const QWidget* label);
 
+    Program& m_program;
     RollState& m_state;
 
     std::array<QWidget*, controlCount> m_controls {};

@@ -13,6 +13,8 @@ namespace quorlin {
 /// number. Nothing else is refused or changed.
 class SingleLineValidator final : public QValidator
 {
+    Q_OBJECT
+
 public:
     using QValidator::QValidator;
 

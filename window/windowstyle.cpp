@@ -6,10 +6,12 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QStyleOptionComplex>
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quorlin {
 
@@ -17,6 +19,61 @@ namespace {
 
     constexpr int comboFrame = 1;
     constexpr int comboArrowWidth = 10;
+    // WCAG 2.1 asks 3:1 of a control's edge against what surrounds it; the margin covers the
+    // blending of rounded corners.
+    constexpr double edgeContrast = 3.4;
+    // Fusion's outline is its window colour darkened by this factor; the check box's box is
+    // that outline lightened by the second.
+    constexpr int fusionOutlineFactor = 140;
+    constexpr int fusionCheckBoxFactor = 110;
+
+    // WCAG 2.1 relative luminance.
+    double luminance(const QColor& colour)
+    {
+        const auto channel = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF())
+            + 0.0722 * channel(colour.blueF());
+    }
+
+    double contrast(const QColor& a, const QColor& b)
+    {
+        const double first = luminance(a);
+        const double second = luminance(b);
+        return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+    }
+
+    QColor mixed(const QColor& from, const QColor& to, double share)
+    {
+        return QColor::fromRgbF(static_cast<float>(from.redF() + (to.redF() - from.redF()) * share),
+            static_cast<float>(from.greenF() + (to.greenF() - from.greenF()) * share),
+            static_cast<float>(from.blueF() + (to.blueF() - from.blueF()) * share));
+    }
+
+    // Fusion's outline of window, moved towards black on a light window and towards white on
+    // a dark one until it stands out enough; its hue stays.
+    QColor visibleEdge(const QColor& window)
+    {
+        const double light = luminance(window);
+        const QColor goal = (light + 0.05) / 0.05 > 1.05 / (light + 0.05) ? Qt::black : Qt::white;
+        QColor edge = window.darker(fusionOutlineFactor);
+        const auto standsOut = [&] {
+            return contrast(edge, window) >= edgeContrast
+                && contrast(edge.lighter(fusionCheckBoxFactor), window) >= edgeContrast;
+        };
+        for (int step = 0; step < 20 && !standsOut(); ++step)
+            edge = mixed(edge, goal, 0.1);
+        return edge;
+    }
+
+    template <typename Option>
+    Option withPalette(const QStyleOption* option, const QPalette& palette)
+    {
+        Option copy = *qstyleoption_cast<const Option*>(option);
+        copy.palette = palette;
+        return copy;
+    }
 
 } // namespace
 
@@ -79,6 +136,45 @@ QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComp
     default:
         return QProxyStyle::subControlRect(control, option, subControl, widget);
     }
+}
+
+void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+    QPainter* painter, const QWidget* widget) const
+{
+    if (element == PE_IndicatorCheckBox && qstyleoption_cast<const QStyleOptionButton*>(option)) {
+        const auto box = withPalette<QStyleOptionButton>(option, withVisibleEdges(option->palette));
+        QProxyStyle::drawPrimitive(element, &box, painter, widget);
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+// Fusion draws a list's frame, field and arrow through this style again: the adjusted palette
+// reaches every part.
+void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+    QPainter* painter, const QWidget* widget) const
+{
+    if (control == CC_ComboBox && qstyleoption_cast<const QStyleOptionComboBox*>(option)) {
+        const auto list
+            = withPalette<QStyleOptionComboBox>(option, withVisibleEdges(option->palette));
+        QProxyStyle::drawComplexControl(control, &list, painter, widget);
+        return;
+    }
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+const QPalette& WindowStyle::withVisibleEdges(const QPalette& palette) const
+{
+    if (palette.cacheKey() == m_edgesFor)
+        return m_withEdges;
+    m_withEdges = palette;
+    for (QPalette::ColorGroup group :
+        { QPalette::Active, QPalette::Inactive, QPalette::Disabled }) {
+        const QColor edge = visibleEdge(palette.color(group, QPalette::Window));
+        m_withEdges.setColor(group, QPalette::Window, edge.lighter(fusionOutlineFactor));
+    }
+    m_edgesFor = palette.cacheKey();
+    return m_withEdges;
 }
 
 } // namespace quorlin

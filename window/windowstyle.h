@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QPalette>
 #include <QProxyStyle>
 
 namespace quorlin {
@@ -16,7 +17,9 @@ namespace quorlin {
 /// - a combo box keeps a one-pixel frame and a narrow arrow, so that its field shows "32767"
 ///   whole, and its open list is wide enough for "32767" beside the list's scroll bar;
 /// - a check box's indicator is a square never taller than the check box, so it is drawn whole;
-/// - an open list measures its scroll bar and item margins in the style that draws them.
+/// - an open list measures its scroll bar and item margins in the style that draws them;
+/// - a list's frame and the check box's box are outlined in a colour that stands out from the
+///   window's by 3:1 at least, in light and dark palettes alike.
 class WindowStyle final : public QProxyStyle
 {
     Q_OBJECT
@@ -33,6 +36,20 @@ public:
         PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
         SubControl subControl, const QWidget* widget) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+        const QWidget* widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+        QPainter* painter, const QWidget* widget) const override;
+
+private:
+    /// palette, its window colour changed so that Fusion, which outlines a control in the window
+    /// colour darkened, draws edges that stand out from the real window colour.
+    const QPalette& withVisibleEdges(const QPalette& palette) const;
+
+    // The last palette adjusted, by its cache key, and the result: the same palette gives the
+    // same drawing, and Fusion's cache of drawn lists keeps working.
+    mutable qint64 m_edgesFor = 0;
+    mutable QPalette m_withEdges;
 };
 
 } // namespace quorlin

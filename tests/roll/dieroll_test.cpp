@@ -49,13 +49,16 @@ class LanzarDadoRoll : public ::testing::TestWithParam<RollCase>
 {
 };
 
-TEST_P(LanzarDadoRoll, ThrowsAgainBelowTheMinimum)
+TEST_P(LanzarDadoRoll, ReseedsBeforeEachDrawAndThrowsAgainBelowTheMinimum)
 {
     const auto& c = GetParam();
     const RollState state = handSetState(c.faces, c.minimum, u"");
     ScriptedRandom random = scriptedDraws(c.draws, integerOfText(c.faces));
     EXPECT_EQ(LanzarDado(state, random), c.dieText);
     EXPECT_EQ(random.taken(), c.drawsTaken);
+    // Every draw, each one thrown again included, comes right after a reseed of its own.
+    EXPECT_EQ(random.reseeds(), c.drawsTaken);
+    EXPECT_EQ(random.unseededWords(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Draws, LanzarDadoRoll,

@@ -3,36 +3,25 @@
 
 #include "runtime/error.h"
 
-#include <gtest/gtest.h>
+#include <QString>
 
-#include <string_view>
-#include <utility>
+#include <gtest/gtest.h>
 
 using namespace quorlin;
 
 namespace {
 
-// what() carries the message converted to UTF-8 while compiling: the accents must survive.
+// what() carries each kind's message, converted to UTF-8 while compiling: the accents and
+// guillemets must come out as the toolkit's own encoder writes them.
 TEST(Error, WhatIsTheMessageInUtf8)
 {
-    const std::pair<ErrorKind, std::string_view> expected[] = {
-        { ErrorKind::TypeMismatch,
-            "Lo que has escrito no es un número: las letras y los demás signos no cuentan. "
-            "Escribe en «Caras del Dado» un número entero de 1 a 32767." },
-        // Also true of "-32768", which fits but whose faces less one do not.
-        { ErrorKind::Overflow,
-            "El número, o una cuenta que Quorlin hace con él, se sale de los enteros que sabe "
-            "contar, de -32768 a 32767. Escribe en «Caras del Dado» un número entero de 1 a "
-            "32767." },
-        { ErrorKind::NoFaces,
-            "Un dado necesita al menos una cara. Escribe en «Caras del Dado» un número entero de "
-            "1 a 32767." },
-        { ErrorKind::UnreachableMinimum,
-            "Ninguna cara del dado alcanza la tirada mínima elegida. Elige una tirada mínima más "
-            "baja o un dado con más caras." },
-    };
-    for (const auto& [kind, message] : expected)
-        EXPECT_EQ(Error(kind).what(), message);
+    for (int kind = 0; kind <= static_cast<int>(ErrorKind::UnreachableMinimum); ++kind) {
+        const auto errorKind = static_cast<ErrorKind>(kind);
+        SCOPED_TRACE(kind);
+        const QByteArray expected = QString::fromStdU16String(errorMessage(errorKind)).toUtf8();
+        EXPECT_GT(expected.size(), 40);
+        EXPECT_EQ(Error(errorKind).what(), expected.toStdString());
+    }
 }
 
 } // namespace

@@ -80,7 +80,7 @@ class DieFairness : public ::testing::TestWithParam<ChiSquareCase>
 TEST_P(DieFairness, PassesChiSquare)
 {
     const auto& c = GetParam();
-    SystemRandom random(20261207, frozenClock);
+    XoshiroRandom random(20261207, frozenClock);
     const RollState state = handSetState(textOfInteger(static_cast<std::int16_t>(c.faces)),
         textOfInteger(static_cast<std::int16_t>(c.minimum)), u"");
     std::map<int, int> counts;
@@ -106,9 +106,9 @@ INSTANTIATE_TEST_SUITE_P(Dice, DieFairness,
         ChiSquareCase { { "d20Minimum15" }, 20, 15, 60000, 35.9 }),
     caseName);
 
-TEST(SystemRandom, ReseedsWithinOneClockTickNeverRepeat)
+TEST(XoshiroRandom, ReseedsWithinOneClockTickNeverRepeat)
 {
-    SystemRandom random(7, frozenClock);
+    XoshiroRandom random(7, frozenClock);
     std::set<std::uint64_t> seen;
     for (int i = 0; i < 10000; ++i) {
         random.reseed();
@@ -117,11 +117,11 @@ TEST(SystemRandom, ReseedsWithinOneClockTickNeverRepeat)
     EXPECT_EQ(seen.size(), 10000u);
 }
 
-TEST(SystemRandom, PinnedSeedAndClockRepeatTheirSequence)
+TEST(XoshiroRandom, PinnedSeedAndClockRepeatTheirSequence)
 {
-    SystemRandom first(99, frozenClock);
-    SystemRandom second(99, frozenClock);
-    SystemRandom other(100, frozenClock);
+    XoshiroRandom first(99, frozenClock);
+    XoshiroRandom second(99, frozenClock);
+    XoshiroRandom other(100, frozenClock);
     bool differs = false;
     for (int i = 0; i < 100; ++i) {
         first.reseed();
@@ -146,10 +146,10 @@ std::uint64_t unscrambled(std::uint64_t output)
 // A reseed that replaced state words instead of folding the clock into them would, with a
 // frozen clock and a reseed before every draw, make the word under the scrambler step by the same
 // amount whatever the seed: the seed's other words would no longer count.
-TEST(SystemRandom, ReseedKeepsWhatTheStateHeld)
+TEST(XoshiroRandom, ReseedKeepsWhatTheStateHeld)
 {
-    SystemRandom first(99, frozenClock);
-    SystemRandom other(100, frozenClock);
+    XoshiroRandom first(99, frozenClock);
+    XoshiroRandom other(100, frozenClock);
     std::uint64_t firstBefore = 0;
     std::uint64_t otherBefore = 0;
     int sameSteps = 0;

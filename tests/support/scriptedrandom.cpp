@@ -3,6 +3,8 @@
 
 #include "tests/support/scriptedrandom.h"
 
+#include <utility>
+
 namespace quorlin::testing {
 
 ScriptedRandom::ScriptedRandom(std::vector<std::uint64_t> words)
@@ -10,9 +12,18 @@ ScriptedRandom::ScriptedRandom(std::vector<std::uint64_t> words)
 {
 }
 
-void ScriptedRandom::reseed() { }
+void ScriptedRandom::reseed()
+{
+    ++m_reseeds;
+    m_reseeded = true;
+}
 
-std::uint64_t ScriptedRandom::next() { return m_words[m_taken++ % m_words.size()]; }
+std::uint64_t ScriptedRandom::next()
+{
+    if (!std::exchange(m_reseeded, false))
+        ++m_unseededWords;
+    return m_words[m_taken++ % m_words.size()];
+}
 
 std::uint64_t wordForDraw(std::int32_t face, std::int32_t faces)
 {

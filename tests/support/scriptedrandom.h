@@ -11,8 +11,9 @@
 
 namespace quorlin::testing {
 
-/// Plays back a fixed list of words, from the start again after the last one. Reseeding does
-/// nothing. Build the words for wanted die results with wordForDraw().
+/// Plays back a fixed list of words, from the start again after the last one. Reseeding changes
+/// no word; it is only counted, with every word taken without a reseed since the word before.
+/// Build the words for wanted die results with wordForDraw().
 class ScriptedRandom final : public RandomSource
 {
 public:
@@ -24,10 +25,17 @@ public:
 
     /// How many words have been taken so far.
     std::size_t taken() const { return m_taken; }
+    /// How many times the source has been reseeded.
+    std::size_t reseeds() const { return m_reseeds; }
+    /// How many words were taken with no reseed since the word before (or since the start).
+    std::size_t unseededWords() const { return m_unseededWords; }
 
 private:
     std::vector<std::uint64_t> m_words;
     std::size_t m_taken = 0;
+    std::size_t m_reseeds = 0;
+    std::size_t m_unseededWords = 0;
+    bool m_reseeded = false;
 };
 
 /// A word that drawFace() turns into the given face on the first try, 1 <= face <= faces.

@@ -3,6 +3,7 @@
 
 #include "windowtest.h"
 
+#include "window/icon.h"
 #include "window/start/spanish.h"
 #include "window/windowstyle.h"
 
@@ -11,6 +12,8 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
@@ -20,6 +23,11 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QtMath>
+
+#include <cstdlib>
+#include <cxxabi.h>
+#include <memory>
+#include <typeinfo>
 
 using namespace quorlin;
 using namespace quorlin::testing;
@@ -43,6 +51,8 @@ private slots:
     void listsAtBuild();
     void programOperationsReachTheirControls();
     void objectsReportTheirOwnClass();
+    void iconSizeIsItsOwnPicture_data();
+    void iconSizeIsItsOwnPicture();
 };
 
 void LayoutTest::controls_data()
@@ -297,17 +307,52 @@ void LayoutTest::programOperationsReachTheirControls()
     QCOMPARE(state.text(Control::txtResultado), u"a\nb");
 }
 
-// The window's own widgets, models and style report their own class to Qt's meta-object system,
-// not their toolkit base.
+// Every object of the window whose class is Quorlin's own declares Q_OBJECT: it reports its own
+// class to Qt's meta-object system, not its toolkit base, so qobject_cast and styles see it.
 void LayoutTest::objectsReportTheirOwnClass()
 {
     Running running;
-    QSet<QString> classes { QString::fromLatin1(running.window().metaObject()->className()) };
-    for (const QObject* object : running.window().findChildren<QObject*>())
-        classes.insert(QString::fromLatin1(object->metaObject()->className()));
-    for (const char* name : { "quorlin::FrmTirarDados", "quorlin::AccessKeyLabel",
-             "quorlin::ResultBox", "quorlin::RollListModel", "quorlin::WindowStyle" })
-        QVERIFY2(classes.contains(QLatin1String(name)), name);
+    QList<QObject*> objects = running.window().findChildren<QObject*>();
+    objects << &running.window();
+    QSet<QString> checked;
+    for (QObject* object : objects) {
+        int status = 0;
+        const std::unique_ptr<char, decltype(&std::free)> name(
+            abi::__cxa_demangle(typeid(*object).name(), nullptr, nullptr, &status), &std::free);
+        QVERIFY(status == 0 && name);
+        // moc leaves the anonymous namespace out of the class name.
+        const QString type = QString::fromLatin1(name.get()).remove(u"(anonymous namespace)::"_s);
+        if (!type.startsWith(u"quorlin::"))
+            continue;
+        QCOMPARE(QString::fromLatin1(object->metaObject()->className()), type);
+        checked.insert(type);
+    }
+    // The search itself works: the window's own classes were found among its objects.
+    QVERIFY(checked.contains(u"quorlin::FrmTirarDados"_s));
+}
+
+void LayoutTest::iconSizeIsItsOwnPicture_data()
+{
+    QTest::addColumn<int>("side");
+    for (int side : { 16, 22, 24, 32, 48, 64, 128, 256 })
+        QTest::addRow("%d px", side) << side;
+}
+
+// Each size the desktop asks for is offered and served by the picture drawn for it, never by a
+// neighbour scaled to it.
+void LayoutTest::iconSizeIsItsOwnPicture()
+{
+    QFETCH(int, side);
+    const QIcon icon = quorlinIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(side, side)));
+    const QImage drawn
+        = QImage(QStringLiteral(QUORLIN_ICONS "/%1x%1/io.github.quorlin.Quorlin.png").arg(side))
+              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QVERIFY(!drawn.isNull());
+    QCOMPARE(icon.pixmap(QSize(side, side))
+                 .toImage()
+                 .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+        drawn);
 }
 
 QTEST_MAIN(LayoutTest)

@@ -12,12 +12,14 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include <functional>
+#include <memory>
 
 using namespace quorlin;
 using namespace quorlin::testing;
@@ -123,6 +125,8 @@ private slots:
     void typicalUse();
     void editingTheReportKeepsItsLineEnds();
     void typedLetterIsReportedAndTheProgramGoesOn();
+    void misusedOperationIsReported_data();
+    void misusedOperationIsReported();
     void noInputUnderAnOpenReport_data();
     void noInputUnderAnOpenReport();
     void ending_data();
@@ -130,6 +134,8 @@ private slots:
     void resultBoxIsBounded();
     void copiedNumberIsTaken_data();
     void copiedNumberIsTaken();
+    void lineBreaksPastedMidFieldAreDropped_data();
+    void lineBreaksPastedMidFieldAreDropped();
     void ending();
     void listsKeepTheModelContract();
 };
@@ -200,10 +206,39 @@ void UseTest::typedLetterIsReportedAndTheProgramGoesOn()
     // The handler had emptied both lists before it met the letter.
     QCOMPARE(running.combo(u"cmbMinimo"_s)->count(), 0);
 
+    // Qt's other texts that the player meets: the field's and the result box's context menus.
+    const std::unique_ptr<QMenu> fieldMenu(field->createStandardContextMenu());
+    QCOMPARE(fieldMenu->actions().constFirst()->text().section(u'\t', 0, 0), u"&Deshacer"_s);
+    const std::unique_ptr<QMenu> boxMenu(
+        running.find<QPlainTextEdit>(u"txtResultado"_s)->createStandardContextMenu());
+    QCOMPARE(boxMenu->actions().constFirst()->text().section(u'\t', 0, 0), u"&Deshacer"_s);
+
     // No report is due here: an answerer left waiting would outlive this test and its Report.
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, u"4"_s);
     QCOMPARE(running.combo(u"cmbMinimo"_s)->count(), 4);
+}
+
+void UseTest::misusedOperationIsReported_data()
+{
+    QTest::addColumn<QString>("list");
+    for (const char* list : { "cmbCaras", "cmbMinimo", "cmbDificultad", "cmbTiradas" })
+        QTest::newRow(list) << QString::fromLatin1(list);
+}
+
+// Every binding runs its user operation at the program's catch point: an operation that its
+// control refuses (an item past the end of the list) is reported, and never leaves the slot.
+void UseTest::misusedOperationIsReported()
+{
+    QFETCH(QString, list);
+    Running running;
+    running.state().chooseItem(Control::cmbCaras, 1);
+    QComboBox* combo = running.combo(list);
+    Report seen;
+    answerNextMessageBox(seen);
+    emit combo->activated(combo->count());
+    QCOMPARE(seen.title, QString::fromStdU16String(errorTitle(ErrorKind::ControlOperation)));
+    QVERIFY(!running.session.program().hasEnded());
 }
 
 void UseTest::noInputUnderAnOpenReport_data()
@@ -371,6 +406,35 @@ void UseTest::copiedNumberIsTaken()
     QCOMPARE(field->text(), u"20"_s);
     QCOMPARE(running.state().text(Control::cmbCaras), u"20");
     QCOMPARE(running.combo(u"cmbMinimo"_s)->count(), 20);
+}
+
+void UseTest::lineBreaksPastedMidFieldAreDropped_data()
+{
+    QTest::addColumn<QChar>("lineBreak");
+    QTest::newRow("line feed") << QChar(u'\n');
+    QTest::newRow("carriage return") << QChar(u'\r');
+    QTest::newRow("vertical tab") << QChar(u'\v');
+    QTest::newRow("form feed") << QChar(u'\f');
+    QTest::newRow("next line U+0085") << QChar(u'\u0085');
+    QTest::newRow("line separator U+2028") << QChar(u'\u2028');
+    QTest::newRow("paragraph separator U+2029") << QChar(u'\u2029');
+}
+
+// "2" between line breaks, pasted between the "1" and the "5" of the faces field: the breaks go,
+// and the cursor stands after the "2" it pasted.
+void UseTest::lineBreaksPastedMidFieldAreDropped()
+{
+    QFETCH(QChar, lineBreak);
+    Running running;
+    QLineEdit* field = running.combo(u"cmbCaras"_s)->lineEdit();
+    field->setFocus();
+    QTest::keyClicks(field, u"15"_s);
+    field->setCursorPosition(1);
+    QApplication::clipboard()->setText(lineBreak + u'2' + lineBreak);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field->text(), u"125"_s);
+    QCOMPARE(field->cursorPosition(), 2);
+    QCOMPARE(running.state().text(Control::cmbCaras), u"125");
 }
 
 void UseTest::ending_data()

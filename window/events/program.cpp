@@ -8,6 +8,8 @@
 #include "runtime/host.h"
 #include "window/events/handlers.h"
 
+#include <utility>
+
 namespace quorlin {
 
 Program::Program(RandomSource& random, Host& host)
@@ -22,8 +24,14 @@ void Program::start()
     run([this] { Form_Load(m_state); });
 }
 
+void Program::perform(const std::function<void()>& operation) { run(operation); }
+
 void Program::dispatch(Control control, Event event)
 {
+    // While the report is open the user has not yet read it, so whatever still arrives (a
+    // button's delayed click, say) reaches no handler.
+    if (m_ended || m_reporting)
+        return;
     switch (control) {
     case Control::cmbCaras:
         if (event == Event::Click)
@@ -51,19 +59,16 @@ void Program::dispatch(Control control, Event event)
     }
 }
 
-// The single point where every handler runs: an error stops the handler, keeps what it wrote,
-// and is reported; the program goes on. While the report is open the user has not yet read it,
-// so whatever still arrives (a button's delayed click, say) reaches no handler.
-void Program::run(const std::function<void()>& handler)
+// The single point where every handler and every user operation runs: an error stops it,
+// keeps what it wrote, and is reported; the program goes on.
+void Program::run(const std::function<void()>& work)
 {
-    if (m_ended || m_reporting)
-        return;
     try {
-        handler();
+        work();
     } catch (const Error& error) {
-        m_reporting = true;
+        const bool outer = std::exchange(m_reporting, true);
         m_host.reportError(error);
-        m_reporting = false;
+        m_reporting = outer;
     }
 }
 

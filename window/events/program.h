@@ -26,6 +26,11 @@ public:
     /// Runs Form_Load. Call once, before the window is first shown.
     void start();
 
+    /// Performs one user operation on the state (chooseItem, editField, setValue, editText,
+    /// press) at the same catch point as the handlers: an operation that the control does not
+    /// have is reported as ErrorKind::ControlOperation, and no error leaves perform().
+    void perform(const std::function<void()>& operation);
+
     RollState& state() { return m_state; }
     const RollState& state() const { return m_state; }
 

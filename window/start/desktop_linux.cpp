@@ -13,8 +13,7 @@ namespace quorlin {
 
 std::unique_ptr<QApplication> openDesktop(int& argc, char* argv[])
 {
-    keepFromLaunchingSessionBus();
-    leaveOutSilentSessionBus();
+    settleSessionBus();
     sayDisplayLostInSpanish();
     return openDisplay(argc, argv);
 }

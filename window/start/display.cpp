@@ -3,8 +3,13 @@
 
 #include "window/start/display.h"
 
+#include "window/start/desktopframe.h"
+#include "window/start/librarymessages.h"
+#include "window/start/windowplatforms.h"
+
 #include <QApplication>
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -62,14 +67,39 @@ namespace {
     void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
     {
         if (type == QtFatalMsg)
-            failToStart(unusableSentence());
+            failToStart(memoryIsShort() ? QByteArray(outOfMemorySentence) : unusableSentence());
         heldMessages().append({ type, QByteArray(context.category), text });
+    }
+
+    // The platform plugins the toolkit will try, in order, read as the toolkit reads them: the
+    // last -platform (or --platform) of the command line, else QT_QPA_PLATFORM; empty when
+    // neither names one and the toolkit takes its own default.
+    QList<QByteArray> requestedPlatforms(int argc, char* argv[])
+    {
+        QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
+        for (int i = 1; i + 1 < argc; ++i) {
+            const QByteArrayView argument(argv[i]);
+            if (argument == "-platform" || argument == "--platform")
+                platforms = argv[++i];
+        }
+        QList<QByteArray> names;
+        for (const QByteArray& entry : platforms.split(';')) {
+            const qsizetype colon = entry.indexOf(':');
+            const QByteArray name = (colon < 0 ? entry : entry.first(colon)).trimmed().toLower();
+            if (!name.isEmpty())
+                names.append(name);
+        }
+        return names;
     }
 
 } // namespace
 
 std::unique_ptr<QApplication> openDisplay(int& argc, char* argv[])
 {
+    for (const QByteArray& platform : requestedPlatforms(argc, argv))
+        if (!showsPlayerWindow(platform))
+            failToStart(QByteArray("Quorlin solo puede mostrar su ventana en un escritorio ")
+                + playerDesktops() + ", no con la plataforma «" + platform + "».\n");
     const QByteArray displays = namedDisplays();
     if (displays.isEmpty())
         failToStart("Quorlin necesita un escritorio gráfico y no ha encontrado ninguna pantalla "
@@ -77,6 +107,7 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char* argv[])
     unusableSentence() = "Quorlin no puede mostrar su ventana: " + displays
         + (displays.contains(" y ") ? " no responden o no se pueden usar.\n"
                                     : " no responde o no se puede usar.\n");
+    preferDesktopDrawnFrame();
 
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);

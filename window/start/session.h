@@ -25,7 +25,8 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    /// Runs Form_Load, then shows the window with the focus in its first control.
+    /// Runs Form_Load, then shows the window with the focus in its first control, as the
+    /// launcher that started the program announced it.
     void start();
 
     Program& program() { return m_program; }

@@ -3,22 +3,27 @@
 
 #include "window/start/sessionbus.h"
 
+#include "window/start/busaddress.h"
+
 #include <QByteArray>
-#include <QFileInfo>
-#include <QString>
 #include <QtGlobal>
 
 #include <cerrno>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <mutex>
+#include <netdb.h>
 #include <optional>
 #include <poll.h>
-#include <string>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace quorlin {
 
@@ -26,76 +31,36 @@ namespace {
 
     // How a bus met the first line of the handshake.
     enum class BusAnswer {
-        Answered,
+        Answered, // it replied, or ended the connection: the bus library will not wait on it
         Silent, // it took the connection, or kept it waiting, and said nothing in time
-        Unreachable, // nothing listens there: the bus library fails at once on its own
-        Unknown, // an address of a kind not tried here (tcp, launchd, ...)
+        Unreachable, // nothing listens there: the bus library fails at once and tries the next
     };
 
     using Clock = std::chrono::steady_clock;
 
-    // The value of one key of an address ("unix:path=/run/user/1000/bus,guid=…"), with its %xx
-    // escapes undone.
-    std::optional<std::string> addressValue(std::string_view address, std::string_view key)
+    struct Endpoint
     {
-        const std::size_t colon = address.find(':');
-        if (colon == std::string_view::npos)
-            return std::nullopt;
-        std::string_view pairs = address.substr(colon + 1);
-        while (!pairs.empty()) {
-            const std::size_t comma = pairs.find(',');
-            const std::string_view pair = pairs.substr(0, comma);
-            pairs = comma == std::string_view::npos ? std::string_view() : pairs.substr(comma + 1);
-            if (pair.size() <= key.size() || !pair.starts_with(key) || pair[key.size()] != '=')
-                continue;
-            std::string value;
-            const std::string_view escaped = pair.substr(key.size() + 1);
-            for (std::size_t i = 0; i < escaped.size(); ++i) {
-                if (escaped[i] != '%') {
-                    value += escaped[i];
-                    continue;
-                }
-                unsigned byte = 0;
-                if (i + 2 >= escaped.size()
-                    || std::sscanf(std::string(escaped.substr(i + 1, 2)).c_str(), "%2x", &byte)
-                        != 1)
-                    return std::nullopt;
-                value += static_cast<char>(byte);
-                i += 2;
-            }
-            return value;
-        }
-        return std::nullopt;
-    }
-
-    // The socket address a "unix:" address names, or nothing for a kind this does not try.
-    std::optional<sockaddr_un> unixSocketOf(std::string_view address)
-    {
-        if (!address.starts_with("unix:"))
-            return std::nullopt;
-        sockaddr_un socketAddress {};
-        socketAddress.sun_family = AF_UNIX;
-        std::string path;
-        std::size_t offset = 0;
-        if (const auto named = addressValue(address, "path")) {
-            path = *named;
-        } else if (const auto abstract = addressValue(address, "abstract")) {
-            path = *abstract;
-            offset = 1; // an abstract name starts with a zero byte
-        } else {
-            return std::nullopt;
-        }
-        if (path.empty() || offset + path.size() >= sizeof socketAddress.sun_path)
-            return std::nullopt;
-        std::memcpy(socketAddress.sun_path + offset, path.data(), path.size());
-        return socketAddress;
-    }
+        sockaddr_storage address {};
+        socklen_t length = 0;
+    };
 
     int millisecondsLeft(Clock::time_point deadline)
     {
         const auto left
             = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+    }
+
+    // Waits for the event on the socket until the deadline; false when the time is up.
+    bool await(int fd, short event, Clock::time_point deadline)
+    {
+        pollfd ready { fd, event, 0 };
+        for (;;) {
+            const int count = ::poll(&ready, 1, millisecondsLeft(deadline));
+            if (count < 0 && errno == EINTR)
+                continue;
+            return count > 0;
+        }
     }
 
     struct Socket
@@ -108,19 +73,24 @@ namespace {
         }
     };
 
-    // Connects within the deadline. A bus whose backlog is full refuses for the moment (EAGAIN):
-    // that is a bus that does not take its connections, so keep trying until the deadline.
-    BusAnswer connectBefore(
-        const Socket& socket, const sockaddr_un& address, Clock::time_point deadline)
+    // A bus whose backlog is full refuses for the moment (EAGAIN): that is a bus that does not
+    // take its connections, so keep trying until the deadline.
+    BusAnswer connectBefore(const Socket& socket, const Endpoint& to, Clock::time_point deadline)
     {
-        const socklen_t length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path)
-            + (address.sun_path[0] == '\0' ? 1 + std::strlen(address.sun_path + 1)
-                                           : std::strlen(address.sun_path)));
         for (;;) {
-            if (::connect(socket.fd, reinterpret_cast<const sockaddr*>(&address), length) == 0)
+            if (::connect(socket.fd, reinterpret_cast<const sockaddr*>(&to.address), to.length)
+                == 0)
                 return BusAnswer::Answered;
             if (errno == EINTR)
                 continue;
+            if (errno == EINPROGRESS) {
+                if (!await(socket.fd, POLLOUT, deadline))
+                    return BusAnswer::Silent;
+                int failure = 0;
+                socklen_t size = sizeof failure;
+                ::getsockopt(socket.fd, SOL_SOCKET, SO_ERROR, &failure, &size);
+                return failure == 0 ? BusAnswer::Answered : BusAnswer::Unreachable;
+            }
             if (errno != EAGAIN)
                 return BusAnswer::Unreachable;
             if (millisecondsLeft(deadline) == 0)
@@ -129,16 +99,18 @@ namespace {
         }
     }
 
-    BusAnswer greet(const sockaddr_un& address, Clock::time_point deadline)
+    BusAnswer greet(const Endpoint& to, Clock::time_point deadline)
     {
-        const Socket socket { ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0) };
+        const Socket socket { ::socket(
+            to.address.ss_family, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0) };
         if (socket.fd < 0)
-            return BusAnswer::Unknown;
-        if (const BusAnswer connected = connectBefore(socket, address, deadline);
+            return BusAnswer::Unreachable;
+        if (const BusAnswer connected = connectBefore(socket, to, deadline);
             connected != BusAnswer::Answered)
             return connected;
         // The handshake opens with a zero byte and an authentication request as this user; any
-        // reply (accepted or rejected) shows that the bus is there to talk to.
+        // reply (accepted or rejected), or the end of the connection, shows that the bus will
+        // not keep the bus library waiting.
         std::string hexUid;
         for (const char digit : std::to_string(::getuid())) {
             char pair[3];
@@ -148,69 +120,126 @@ namespace {
         const std::string request = std::string(1, '\0') + "AUTH EXTERNAL " + hexUid + "\r\n";
         if (::send(socket.fd, request.data(), request.size(), MSG_NOSIGNAL)
             != static_cast<ssize_t>(request.size()))
-            return BusAnswer::Unreachable;
-        pollfd reply { socket.fd, POLLIN, 0 };
-        for (;;) {
-            const int ready = ::poll(&reply, 1, millisecondsLeft(deadline));
-            if (ready < 0 && errno == EINTR)
-                continue;
-            if (ready <= 0)
-                return BusAnswer::Silent;
-            char byte = 0;
-            return ::recv(socket.fd, &byte, 1, 0) == 1 ? BusAnswer::Answered
-                                                       : BusAnswer::Unreachable;
-        }
+            return BusAnswer::Answered;
+        return await(socket.fd, POLLIN, deadline) ? BusAnswer::Answered : BusAnswer::Silent;
     }
 
-    // Connects to the first address of the list that takes a connection, as the bus library does,
-    // and greets it; waits at most `wait` in all.
-    BusAnswer askSessionBus(std::string_view addresses, std::chrono::milliseconds wait)
+    // The endpoints of a tcp address, or nothing when the name is not resolved by the deadline.
+    // The lookup may wait on a name server for many seconds, so it runs on a thread of its own
+    // that is left behind if need be; it ends with the process.
+    std::optional<std::vector<Endpoint>> resolveBefore(
+        const BusAddress& address, Clock::time_point deadline)
     {
-        const Clock::time_point deadline = Clock::now() + wait;
-        while (!addresses.empty()) {
-            const std::size_t semicolon = addresses.find(';');
-            const std::string_view address = addresses.substr(0, semicolon);
-            addresses = semicolon == std::string_view::npos ? std::string_view()
-                                                            : addresses.substr(semicolon + 1);
-            const std::optional<sockaddr_un> socketAddress = unixSocketOf(address);
-            if (!socketAddress)
-                return BusAnswer::Unknown;
-            if (const BusAnswer answer = greet(*socketAddress, deadline);
-                answer != BusAnswer::Unreachable)
-                return answer;
-        }
-        return BusAnswer::Unreachable;
+        struct Lookup
+        {
+            std::mutex mutex;
+            std::condition_variable done;
+            bool finished = false;
+            std::vector<Endpoint> endpoints;
+        };
+        const auto lookup = std::make_shared<Lookup>();
+        addrinfo hints {};
+        hints.ai_family = address.family == "ipv4" ? AF_INET
+            : address.family == "ipv6"             ? AF_INET6
+                                                   : AF_UNSPEC;
+        hints.ai_socktype = SOCK_STREAM;
+        hints.ai_flags = AI_ADDRCONFIG;
+        std::thread([lookup, hints, host = address.host, port = address.port] {
+            addrinfo* found = nullptr;
+            std::vector<Endpoint> endpoints;
+            if (::getaddrinfo(host.c_str(), port.c_str(), &hints, &found) == 0) {
+                for (const addrinfo* each = found; each; each = each->ai_next) {
+                    Endpoint endpoint;
+                    std::memcpy(&endpoint.address, each->ai_addr, each->ai_addrlen);
+                    endpoint.length = each->ai_addrlen;
+                    endpoints.push_back(endpoint);
+                }
+                ::freeaddrinfo(found);
+            }
+            const std::lock_guard lock(lookup->mutex);
+            lookup->endpoints = std::move(endpoints);
+            lookup->finished = true;
+            lookup->done.notify_one();
+        }).detach();
+        std::unique_lock lock(lookup->mutex);
+        if (!lookup->done.wait_until(lock, deadline, [&] { return lookup->finished; }))
+            return std::nullopt;
+        return lookup->endpoints;
+    }
+
+    std::vector<Endpoint> socketEndpoint(const BusAddress& address)
+    {
+        Endpoint endpoint;
+        sockaddr_un& local = reinterpret_cast<sockaddr_un&>(endpoint.address);
+        local.sun_family = AF_UNIX;
+        if (address.socketPath.size() >= sizeof local.sun_path)
+            return {};
+        std::memcpy(local.sun_path, address.socketPath.data(), address.socketPath.size());
+        endpoint.length
+            = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + address.socketPath.size());
+        return { endpoint };
+    }
+
+    // A socket of this user's at the path, as the bus library wants before it takes the user bus.
+    bool isOwnSocket(const std::string& path)
+    {
+        struct stat status
+        {
+        };
+        return ::stat(path.c_str(), &status) == 0 && S_ISSOCK(status.st_mode)
+            && status.st_uid == ::getuid();
     }
 
 } // namespace
 
-void keepFromLaunchingSessionBus()
+SessionBusChoice chooseSessionBus(std::string_view addresses, std::chrono::milliseconds wait)
 {
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return;
-    // The bus library looks for the user bus here before it falls back to launching one.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus")))
-        return;
+    const Clock::time_point deadline = Clock::now() + wait;
+    bool launcher = false;
+    for (const BusAddress& address : readBusAddresses(addresses)) {
+        launcher = launcher || address.kind == BusKind::Launcher;
+        if (address.kind != BusKind::Socket && address.kind != BusKind::Tcp)
+            continue;
+        std::optional<std::vector<Endpoint>> endpoints = address.kind == BusKind::Socket
+            ? socketEndpoint(address)
+            : resolveBefore(address, deadline);
+        if (!endpoints)
+            return { SessionBusChoice::Outcome::Silent, "disabled:" };
+        for (const Endpoint& endpoint : *endpoints) {
+            switch (greet(endpoint, deadline)) {
+            case BusAnswer::Answered:
+                return { SessionBusChoice::Outcome::Kept, address.entry };
+            case BusAnswer::Silent:
+                return { SessionBusChoice::Outcome::Silent, "disabled:" };
+            case BusAnswer::Unreachable:
+                break;
+            }
+        }
+    }
     // An address of no known kind: connecting fails at once, without starting anything.
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    return { launcher ? SessionBusChoice::Outcome::Launcher : SessionBusChoice::Outcome::None,
+        "disabled:" };
 }
 
-void leaveOutSilentSessionBus()
+void settleSessionBus()
 {
-    QByteArray addresses = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-    if (addresses.isEmpty()) {
-        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-        if (runtime.isEmpty())
-            return;
-        addresses = "unix:path=" + runtime + "/bus";
+    std::string addresses = qgetenv("DBUS_SESSION_BUS_ADDRESS").toStdString();
+    if (addresses.empty()) {
+        // The bus library takes the user bus from here; without one it would launch a bus.
+        const std::string runtime = qgetenv("XDG_RUNTIME_DIR").toStdString();
+        if (!runtime.empty() && isOwnSocket(runtime + "/bus"))
+            addresses = "unix:path=" + escapeBusValue(runtime + "/bus");
     }
-    if (askSessionBus(addresses.toStdString(), std::chrono::seconds(1)) != BusAnswer::Silent)
-        return;
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-    std::fputs("Quorlin no ha podido hablar con el bus de sesión, que no responde: los lectores de "
-               "pantalla no podrán leer su ventana.\n",
-        stderr);
+    const SessionBusChoice choice = chooseSessionBus(addresses, std::chrono::seconds(1));
+    qputenv("DBUS_SESSION_BUS_ADDRESS", QByteArray::fromStdString(choice.address));
+    if (choice.outcome == SessionBusChoice::Outcome::Silent)
+        std::fputs("Quorlin no ha podido hablar con el bus de sesión, que no responde: los "
+                   "lectores de pantalla no podrán leer su ventana.\n",
+            stderr);
+    else if (choice.outcome == SessionBusChoice::Outcome::Launcher)
+        std::fputs("Quorlin no arranca otros programas, y el bus de sesión tendría que arrancar "
+                   "uno: los lectores de pantalla no podrán leer su ventana.\n",
+            stderr);
 }
 
 } // namespace quorlin

@@ -199,6 +199,15 @@ TEST_F(ProgramTest, ZeroFacesEmptiesTheListsButEnablesTheRoll)
         { Control::cmbDificultad, u"", {}, true }, { Control::cmdTirar, u"", {}, true } });
 }
 
+TEST_F(ProgramTest, MisusedUserOperationIsReportedAndTheProgramGoesOn)
+{
+    program.start();
+    program.perform([&] { state.chooseItem(Control::cmbTiradas, 10); });
+    EXPECT_EQ(host.reported, (std::vector { ErrorKind::ControlOperation }));
+    chooseFaces(u"6");
+    EXPECT_EQ(itemsOf(state.items(Control::cmbMinimo)), oneTo(6));
+}
+
 TEST_F(ProgramTest, CheckBoxSwitchesDifficultyAndThrowsOnly)
 {
     program.start();

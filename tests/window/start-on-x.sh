@@ -1,12 +1,19 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: The Quorlin developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Starts Quorlin on an X server of its own with a session bus that takes connections and never
-# answers (a stopped bus daemon), closes its window once it is shown, and prints what Quorlin said
-# and its exit status ("estado N").
+# Starts Quorlin on an X server of its own, closes its window once it is shown, and prints what Quorlin said, "connected to the bus" when Quorlin took the session bus it
+# was given, and its exit status ("estado N").
+#   start-on-x.sh QUORLIN BUS [RUNTIME [NAME=VALUE...]]
+# BUS: none (no address); silent (a bus daemon that takes connections and never answers);
+# runtime (a live bus at $XDG_RUNTIME_DIR/bus, no address); escaped (the same in a runtime folder
+# whose name holds "," "%" and "="); address (a live bus at such a path, named by its address);
+# silent-escaped (a bus that never answers at $XDG_RUNTIME_DIR/bus in such a folder, no address).
+# RUNTIME: XDG_RUNTIME_DIR for Quorlin, "unset" for none, or "private" (the default) for a
+# private folder of the run's own. NAME=VALUE: more environment for Quorlin alone.
 set -u
 quorlin=$1
-work=$(mktemp -d "${TMPDIR:-/tmp}/quorlin-silent-bus.XXXXXX")
+kind=$2
+work=$(mktemp -d "${TMPDIR:-/tmp}/quorlin-start.XXXXXX")
 chmod 0700 "$work"
 server=
 bus=
@@ -16,6 +23,7 @@ finish() {
     rm -rf "$work"
 }
 trap finish EXIT
+trap 'exit 1' HUP INT TERM
 Xvfb -displayfd 3 -screen 0 640x480x24 3>"$work/display" 2>/dev/null &
 server=$!
 for _ in $(seq 20); do
@@ -23,16 +31,42 @@ for _ in $(seq 20); do
     sleep 0.5
 done
 export DISPLAY=":$(cat "$work/display")"
-dbus-daemon --session --fork --print-address=4 --print-pid=5 4>"$work/address" 5>"$work/pid"
-bus=$(cat "$work/pid")
-kill -STOP "$bus"
+address=
+folder=$work
+case $kind in
+silent)
+    dbus-daemon --session --fork --print-address=4 --print-pid=5 4>"$work/address" 5>"$work/pid"
+    address=$(cat "$work/address")
+    ;;
+runtime | escaped | address | silent-escaped)
+    [ "$kind" != runtime ] && folder="$work/tirada,50%=d20" && mkdir -m 0700 "$folder"
+    escaped=$(printf '%s/bus' "$folder" | sed 's/%/%25/g; s/,/%2c/g; s/=/%3d/g')
+    dbus-daemon --session --fork --address="unix:path=$escaped" --print-address=4 \
+        --print-pid=5 4>"$work/address" 5>"$work/pid"
+    [ "$kind" = address ] && address=$(cat "$work/address")
+    ;;
+esac
+[ -s "$work/pid" ] && bus=$(cat "$work/pid")
+case $kind in silent*) kill -STOP "$bus" ;; esac
+runtime=${3:-private}
+[ "$runtime" = private ] && runtime=$folder
+shift $(($# < 3 ? $# : 3))
+if [ "$runtime" = unset ]; then
+    unset XDG_RUNTIME_DIR
+else
+    export XDG_RUNTIME_DIR=$runtime
+fi
+if [ -n "$address" ]; then
+    export DBUS_SESSION_BUS_ADDRESS=$address
+else
+    unset DBUS_SESSION_BUS_ADDRESS
+fi
 
-DBUS_SESSION_BUS_ADDRESS=$(cat "$work/address") XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb \
-    timeout 45 "$quorlin" &
-quorlin=$!
-# Once the window named Quorlin is mapped, close it as the window manager's close button would.
-python3 - <<'PYTHON'
-import ctypes, struct, time
+# Waits until the window named Quorlin is mapped ("wait"), or then closes it as the window
+# manager's close button would ("close").
+window() {
+    python3 - "$1" <<'PYTHON'
+import ctypes, struct, sys, time
 x11 = ctypes.CDLL("libX11.so.6")
 x11.XOpenDisplay.restype = ctypes.c_void_p
 x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
@@ -92,7 +126,7 @@ for _ in range(300):
     time.sleep(0.1)
 if window is None:
     print("no window")
-else:
+elif sys.argv[1] == "close":
     protocols = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
     delete = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
     # XClientMessageEvent on LP64: type, serial, send_event, display, window, message_type,
@@ -102,5 +136,23 @@ else:
     x11.XSendEvent(display, window, 0, 0, event)
 x11.XCloseDisplay(display)
 PYTHON
+}
+
+QT_QPA_PLATFORM=xcb timeout 45 env "$@" "$quorlin" &
+quorlin=$!
+window wait
+# Quorlin took the bus when one of the bus's connections is its process (the child of timeout).
+if [ -n "$bus" ] && [ "${kind#silent}" = "$kind" ]; then
+    process=$(pgrep -P "$quorlin")
+    for name in $(DBUS_SESSION_BUS_ADDRESS=$(cat "$work/address") dbus-send --session \
+        --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.ListNames | grep -o '":[0-9.]*"' | tr -d '"'); do
+        DBUS_SESSION_BUS_ADDRESS=$(cat "$work/address") dbus-send --session --print-reply \
+            --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.GetConnectionUnixProcessID "string:$name" 2>/dev/null \
+            | grep -qw "uint32 $process" && echo "connected to the bus"
+    done
+fi
+window close >/dev/null
 wait "$quorlin"
 echo "estado $?"

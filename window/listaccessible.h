@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: The Quorlin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+class QComboBox;
+
+namespace quorlin {
+
+/// Makes screen readers read combo, one of the window's lists, as its label's caption (its name,
+/// from the label that names it), its kind and the text it shows (its value, also offered as
+/// its text and, where the toolkit can say so, as the value text that screen readers ask of a
+/// combo box): each once, and nothing for the value while it shows none. Its open-able list and
+/// its typing field stay its children. Call it before anything asks for combo's accessibility.
+void readAsList(QComboBox& combo);
+
+} // namespace quorlin
