@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/start/commandline.h"
 
+#include "window/start/console.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
-
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -44,8 +44,9 @@ namespace {
 
     int refuse(const QString& problem)
     {
-        std::fprintf(stderr, "quorlin: %s\nPrueba «quorlin --help» para más información.\n",
-            problem.toUtf8().constData());
+        writeFinalText(Channel::Complaint,
+            (u"quorlin: "_s + problem + u"\nPrueba «quorlin --help» para más información.\n"_s)
+                .toStdString());
         return 1;
     }
 
@@ -68,11 +69,10 @@ namespace {
     // end it as a success.
     int print(const char* text)
     {
-        const bool written = std::fputs(text, stdout) >= 0 && std::fflush(stdout) == 0;
-        const bool closed = std::fclose(stdout) == 0;
-        if (written && closed)
+        if (writeFinalText(Channel::Answer, text))
             return 0;
-        std::fputs("quorlin: no se ha podido escribir en la salida estándar\n", stderr);
+        writeFinalText(
+            Channel::Complaint, "quorlin: no se ha podido escribir en la salida estándar\n");
         return 1;
     }
 

@@ -3,11 +3,9 @@
 
 #include "runtime/random.h"
 #include "window/start/commandline.h"
-#include "window/start/display.h"
-#include "window/start/displaylost.h"
+#include "window/start/desktop.h"
 #include "window/start/librarymessages.h"
 #include "window/start/session.h"
-#include "window/start/sessionbus.h"
 #include "window/start/spanish.h"
 #include "window/start/startupnotice.h"
 
@@ -18,10 +16,8 @@ int main(int argc, char* argv[])
     if (const auto status = quorlin::answerCommandLine(argc, argv))
         return *status;
     quorlin::quietenLibraries();
-    quorlin::settleSessionBus();
-    quorlin::sayDisplayLostInSpanish();
     quorlin::keepLauncherStartupId();
-    const std::unique_ptr<QApplication> application = quorlin::openDisplay(argc, argv);
+    const std::unique_ptr<QApplication> application = quorlin::openDesktop(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlin"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quorlin.Quorlin"));
     quorlin::installSpanish(*application);
