@@ -4,31 +4,27 @@
 #pragma once
 
 #include "roll/rollstate.h"
+#include "window/useroperations.h"
 
 #include <QWidget>
 
 #include <array>
-#include <optional>
-#include <vector>
+#include <memory>
 
 class QComboBox;
-class QPlainTextEdit;
-class QPushButton;
 class QRect;
 class QStyle;
 
 namespace quorlin {
 
 class AccessKeyLabel;
+class Binding;
 class Program;
-class RollListModel;
+struct ControlRow;
 
-/// Quorlin's one window: thirteen controls in its fixed geometry, each bound for the window's
-/// whole life to the RollState entry of its name. Every program operation on RollState reaches
-/// its control before the operation returns (texts, items, selection, enabled flag), and raises
-/// nothing back; a list's open-able view hears of appended items once the user operation ends.
-/// Every user action on a control becomes the matching RollState user operation, which the
-/// program performs at its one catch point, and whose event it dispatches.
+/// Quorlin's one window: thirteen controls in its fixed geometry, in their tab order, with
+/// their access keys. Each control the logic touches is bound for the window's life to the
+/// RollState entry of its name; the window hands each program change to that binding.
 class FrmTirarDados final : public QWidget
 {
     Q_OBJECT
@@ -49,51 +45,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    /// Makes, names and places every control of the window's table, and records each by its
-    /// tab index and, for those the logic touches, by its Control.
-    void buildControls();
-    /// The combo box of a list control, named after its label for screen readers.
-    QComboBox* makeList(Control control, bool editable, const QRect& geometry,
-        AccessKeyLabel& label, QWidget* container);
-    void arrangeTabOrder();
-    /// Gives each label's access key its action: the focus moves on from the label, unless a
-    /// button shares the key.
-    void bindAccessKeys();
-    /// The button whose access key is the caption's, if any.
-    QPushButton* buttonWithAccessKeyOf(const QString& caption) const;
-    void bindUserOperations();
-    /// Has the program perform one user operation on the state; views hear of the rows it
-    /// appended once, at its end.
-    template <typename Operation> void userOperation(Operation&& operation);
+    /// Makes, names and places the control of one row, and binds it when it has a Control.
+    QWidget* makeControl(const ControlRow& row, QWidget* frame, AccessKeyLabel* label);
+    /// The combo box of a list, named after the label before it for screen readers.
+    QComboBox* makeList(
+        bool editable, const QRect& geometry, AccessKeyLabel& label, QWidget* container);
 
-    void apply(const StateChange& change);
-    void showPendingRows();
-    void showPendingRows(Control control);
-    void showText(Control control);
-    void showReport(const QString& text);
-    void announceReport();
-    void showSelection(Control control);
-    QWidget* widget(Control control) const;
-    QComboBox* combo(Control control) const;
-    QPushButton* button(Control control) const;
-    QPlainTextEdit* resultBox() const;
-    RollListModel* model(Control control) const;
-
-    void focusAfter(const QWidget* label);
-
-    Program& m_program;
-    RollState& m_state;
-
-    std::array<QWidget*, controlCount> m_controls {};
-    std::array<RollListModel*, controlCount> m_models {};
-    // True while a user operation runs: rows appended meanwhile wait for its end.
-    bool m_inUserOperation = false;
-    // The report as a screen reader last heard it, while a new one waits to be announced.
-    std::optional<QString> m_reportAnnouncement;
+    UserOperations m_operations;
     QStyle* m_style = nullptr;
-    // Every control by its tab index, labels and frame included (they never take the
-    // focus, but a label's access key counts from its place here).
-    std::vector<QWidget*> m_tabOrder;
+    // The window's children, yet destroyed as members, before the controls: a control that still
+    // signals as it goes (a field that commits its text as it loses the focus) reaches none.
+    std::array<std::unique_ptr<Binding>, controlCount> m_bindings;
 };
 
 } // namespace quorlin

@@ -6,6 +6,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -25,6 +26,21 @@ namespace {
     }
 
 } // namespace
+
+ResultBox::ResultBox(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+    setAccessibleName(QStringLiteral("Resultado de la tirada"));
+    // A plain text box leaves a pixel around its text, not Qt's four: a report line of a die of
+    // up to 100 faces then stands on one row.
+    document()->setDocumentMargin(1);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab leaves the box rather than typing a tab, so that the keyboard alone can move on.
+    setTabChangesFocus(true);
+}
 
 qsizetype ResultBox::room() const
 {

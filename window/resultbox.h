@@ -20,7 +20,9 @@ public:
     /// blank is laid out again within a keystroke.
     static constexpr qsizetype maxLength = 16384;
 
-    using QPlainTextEdit::QPlainTextEdit;
+    /// A box named for screen readers, its lines broken at word boundaries to its width, that
+    /// Tab leaves rather than typing a tab.
+    explicit ResultBox(QWidget* parent = nullptr);
 
 protected:
     void insertFromMimeData(const QMimeData* source) override;

@@ -4,8 +4,8 @@
 #include "windowtest.h"
 
 #include "window/icon.h"
+#include "window/smallcontrolstyle.h"
 #include "window/start/spanish.h"
-#include "window/windowstyle.h"
 
 #include <QAbstractItemView>
 #include <QAbstractTextDocumentLayout>
@@ -226,7 +226,8 @@ void LayoutTest::widestValueReadsWhole()
     Running running;
     QComboBox* combo = running.combo(QString::fromLatin1(QTest::currentDataTag()));
     const QStyle* style = combo->style();
-    const int value = QFontMetrics(combo->font()).horizontalAdvance(WindowStyle::widestValue());
+    const int value
+        = QFontMetrics(combo->font()).horizontalAdvance(SmallControlStyle::widestValue());
 
     QStyleOptionComboBox option;
     option.initFrom(combo);
@@ -329,6 +330,7 @@ void LayoutTest::objectsReportTheirOwnClass()
     }
     // The search itself works: the window's own classes were found among its objects.
     QVERIFY(checked.contains(u"quorlin::FrmTirarDados"_s));
+    QVERIFY(checked.contains(u"quorlin::ListBinding"_s));
 }
 
 void LayoutTest::iconSizeIsItsOwnPicture_data()

@@ -3,8 +3,8 @@
 
 #include "windowtest.h"
 
+#include "window/smallcontrolstyle.h"
 #include "window/start/spanish.h"
-#include "window/windowstyle.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -136,7 +136,8 @@ void StylesTest::partsAreWhole()
         QVERIFY2(!arrow.isEmpty() && combo->rect().contains(arrow), list);
         QVERIFY2(combo->rect().contains(field) && !field.intersects(arrow), list);
         // An editable field keeps 2 px each side and a cursor.
-        const int value = QFontMetrics(combo->font()).horizontalAdvance(WindowStyle::widestValue());
+        const int value
+            = QFontMetrics(combo->font()).horizontalAdvance(SmallControlStyle::widestValue());
         QVERIFY2(value + 5 <= field.width(),
             qPrintable(u"%1: %2 px for %3 px"_s.arg(list).arg(value).arg(field.width())));
 
@@ -149,8 +150,8 @@ void StylesTest::partsAreWhole()
         QVERIFY2(arrowBox.height() >= 3 && arrowBox.width() > arrowBox.height(),
             qPrintable(
                 u"%1: arrow drawn %2x%3"_s.arg(list).arg(arrowBox.width()).arg(arrowBox.height())));
-        running.state().insertItem(control, WindowStyle::widestValue().toStdU16String(), 0);
-        running.state().setText(control, WindowStyle::widestValue().toStdU16String());
+        running.state().insertItem(control, SmallControlStyle::widestValue().toStdU16String(), 0);
+        running.state().setText(control, SmallControlStyle::widestValue().toStdU16String());
         const QRegion full = foreground(*combo);
         QCOMPARE(full & arrow, empty & arrow);
         const QRect valueBox = (full - arrow).boundingRect();

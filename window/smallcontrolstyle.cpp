@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Quorlin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/windowstyle.h"
+#include "window/smallcontrolstyle.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -78,14 +78,14 @@ namespace {
 } // namespace
 
 // Fusion is compiled into Qt: no plugin is loaded for it.
-WindowStyle::WindowStyle()
+SmallControlStyle::SmallControlStyle()
     : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
 {
 }
 
-QString WindowStyle::widestValue() { return QStringLiteral("32767"); }
+QString SmallControlStyle::widestValue() { return QStringLiteral("32767"); }
 
-int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+int SmallControlStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
     QStyleHintReturn* returnData) const
 {
     if (hint == QStyle::SH_ComboBox_Popup)
@@ -93,7 +93,7 @@ int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWi
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
-int WindowStyle::pixelMetric(
+int SmallControlStyle::pixelMetric(
     PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
 {
     const int base = QProxyStyle::pixelMetric(metric, option, widget);
@@ -103,7 +103,7 @@ int WindowStyle::pixelMetric(
     return base;
 }
 
-QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+QRect SmallControlStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
     SubControl subControl, const QWidget* widget) const
 {
     if (control != CC_ComboBox)
@@ -138,7 +138,7 @@ QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComp
     }
 }
 
-void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+void SmallControlStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
     QPainter* painter, const QWidget* widget) const
 {
     if (element == PE_IndicatorCheckBox && qstyleoption_cast<const QStyleOptionButton*>(option)) {
@@ -151,8 +151,8 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
 
 // Fusion draws a list's frame, field and arrow through this style again: the adjusted palette
 // reaches every part.
-void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-    QPainter* painter, const QWidget* widget) const
+void SmallControlStyle::drawComplexControl(ComplexControl control,
+    const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const
 {
     if (control == CC_ComboBox && qstyleoption_cast<const QStyleOptionComboBox*>(option)) {
         const auto list
@@ -163,7 +163,7 @@ void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
     QProxyStyle::drawComplexControl(control, option, painter, widget);
 }
 
-const QPalette& WindowStyle::withVisibleEdges(const QPalette& palette) const
+const QPalette& SmallControlStyle::withVisibleEdges(const QPalette& palette) const
 {
     if (palette.cacheKey() == m_edgesFor)
         return m_withEdges;

@@ -20,12 +20,12 @@ namespace quorlin {
 /// - an open list measures its scroll bar and item margins in the style that draws them;
 /// - a list's frame and the check box's box are outlined in a colour that stands out from the
 ///   window's by 3:1 at least, in light and dark palettes alike.
-class WindowStyle final : public QProxyStyle
+class SmallControlStyle final : public QProxyStyle
 {
     Q_OBJECT
 
 public:
-    WindowStyle();
+    SmallControlStyle();
 
     /// The widest value a list or the faces field can hold.
     static QString widestValue();
