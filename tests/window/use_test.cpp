@@ -52,20 +52,22 @@ struct Report
     QString button;
 };
 
-// Answers the next modal message box from inside its own event loop.
-void answerNextMessageBox(Report& seen)
+// Answers the next modal message box from inside its own event loop, for as long as the timer it
+// returns lives: a test that fails before any box opens leaves no poll to write into a Report
+// that is gone.
+[[nodiscard]] std::unique_ptr<QTimer> answerNextMessageBox(Report& seen)
 {
-    auto* poll = new QTimer(QCoreApplication::instance());
-    QObject::connect(poll, &QTimer::timeout, [poll, &seen] {
+    auto poll = std::make_unique<QTimer>();
+    QObject::connect(poll.get(), &QTimer::timeout, [poll = poll.get(), &seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
         seen = { box->windowTitle(), box->text(), box->button(QMessageBox::Ok)->text() };
-        poll->deleteLater();
         poll->stop();
         box->button(QMessageBox::Ok)->click();
     });
     poll->start(10);
+    return poll;
 }
 
 enum class UnderReport {
@@ -189,7 +191,7 @@ void UseTest::typedLetterIsReportedAndTheProgramGoesOn()
     QCOMPARE(report, u"Dado 1  Resultado = 04\r\n");
 
     Report seen;
-    answerNextMessageBox(seen);
+    const auto answering = answerNextMessageBox(seen);
     QLineEdit* field = running.combo(u"cmbCaras"_s)->lineEdit();
     field->selectAll();
     QTest::keyClicks(field, u"x"_s);
@@ -235,7 +237,7 @@ void UseTest::misusedOperationIsReported()
     running.state().chooseItem(Control::cmbCaras, 1);
     QComboBox* combo = running.combo(list);
     Report seen;
-    answerNextMessageBox(seen);
+    const auto answering = answerNextMessageBox(seen);
     emit combo->activated(combo->count());
     QCOMPARE(seen.title, QString::fromStdU16String(errorTitle(ErrorKind::ControlOperation)));
     QVERIFY(!running.session.program().hasEnded());
