@@ -9,34 +9,6 @@ namespace quorlin {
 
 namespace {
 
-    enum class ControlKind {
-        EditableCombo,
-        DropDownList,
-        CheckBox,
-        TextBox,
-        Button,
-    };
-
-    ControlKind controlKind(Control control)
-    {
-        switch (control) {
-        case Control::cmbCaras:
-            return ControlKind::EditableCombo;
-        case Control::cmbMinimo:
-        case Control::cmbDificultad:
-        case Control::cmbTiradas:
-            return ControlKind::DropDownList;
-        case Control::chkPersonaje:
-            return ControlKind::CheckBox;
-        case Control::txtResultado:
-            return ControlKind::TextBox;
-        case Control::cmdTirar:
-        case Control::cmdSalir:
-            break;
-        }
-        return ControlKind::Button;
-    }
-
     void require(bool condition)
     {
         if (!condition)

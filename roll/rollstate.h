@@ -43,6 +43,35 @@ inline constexpr auto allControls = [] {
     return controls;
 }();
 
+/// What a control is, which decides the operations it has.
+enum class ControlKind {
+    EditableCombo,
+    DropDownList,
+    CheckBox,
+    TextBox,
+    Button,
+};
+
+constexpr ControlKind controlKind(Control control)
+{
+    switch (control) {
+    case Control::cmbCaras:
+        return ControlKind::EditableCombo;
+    case Control::cmbMinimo:
+    case Control::cmbDificultad:
+    case Control::cmbTiradas:
+        return ControlKind::DropDownList;
+    case Control::chkPersonaje:
+        return ControlKind::CheckBox;
+    case Control::txtResultado:
+        return ControlKind::TextBox;
+    case Control::cmdTirar:
+    case Control::cmdSalir:
+        break;
+    }
+    return ControlKind::Button;
+}
+
 /// True for the four combo boxes, the controls that hold a list of items.
 bool hasList(Control control);
 

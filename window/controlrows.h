@@ -23,17 +23,19 @@ struct Twips
     int height = 0;
 };
 
-enum class ControlKind { Frame, Label, List, EditableList, CheckBox, TextBox, Button };
+/// The controls that the logic does not touch: they only frame and name the others.
+enum class Decoration { Frame, Label };
 
 enum class Container { Window, Frame };
 
 /// One control of the window as its form describes it. A control the logic touches carries its
-/// Control, whose name is its object name; any other carries its own name.
+/// Control, whose name is its object name and whose kind says what it is; any other carries its
+/// own name and what it is.
 struct ControlRow
 {
     std::optional<Control> control;
     std::u16string_view name;
-    ControlKind kind = ControlKind::Label;
+    Decoration decoration = Decoration::Label;
     std::u16string_view caption;
     Twips twips;
     std::size_t tabIndex = 0;
@@ -41,47 +43,41 @@ struct ControlRow
 };
 
 /// A row of a control that the logic does not touch, known by its own name.
-constexpr ControlRow named(std::u16string_view name, ControlKind kind, std::u16string_view caption,
-    Twips twips, std::size_t tabIndex, Container container)
+constexpr ControlRow named(std::u16string_view name, Decoration decoration,
+    std::u16string_view caption, Twips twips, std::size_t tabIndex, Container container)
 {
-    return { std::nullopt, name, kind, caption, twips, tabIndex, container };
+    return { std::nullopt, name, decoration, caption, twips, tabIndex, container };
 }
 
 /// A row of a control that the logic touches, known by its Control's name.
-constexpr ControlRow bound(Control control, ControlKind kind, std::u16string_view caption,
-    Twips twips, std::size_t tabIndex, Container container)
+constexpr ControlRow bound(Control control, std::u16string_view caption, Twips twips,
+    std::size_t tabIndex, Container container)
 {
-    return { control, {}, kind, caption, twips, tabIndex, container };
+    return { control, {}, {}, caption, twips, tabIndex, container };
 }
 
 /// The window's controls in the order they are made, which is the order they stack in. A label
 /// names the list on the row after it.
 inline constexpr ControlRow controlRows[] = {
-    named(u"FrameDatos", ControlKind::Frame, u"Configuración del Dado", { 0, 0, 2676, 2076 }, 0,
+    named(u"FrameDatos", Decoration::Frame, u"Configuración del Dado", { 0, 0, 2676, 2076 }, 0,
         Container::Window),
-    named(u"Label1", ControlKind::Label, u"&Caras del Dado", { 144, 360, 1188, 288 }, 2,
+    named(u"Label1", Decoration::Label, u"&Caras del Dado", { 144, 360, 1188, 288 }, 2,
         Container::Frame),
-    bound(Control::cmbCaras, ControlKind::EditableList, u"", { 1704, 315, 690, 288 }, 1,
+    bound(Control::cmbCaras, u"", { 1704, 315, 690, 288 }, 1, Container::Frame),
+    named(u"Label2", Decoration::Label, u"Tirada &Mínima", { 144, 720, 1188, 288 }, 3,
         Container::Frame),
-    named(u"Label2", ControlKind::Label, u"Tirada &Mínima", { 144, 720, 1188, 288 }, 3,
+    bound(Control::cmbMinimo, u"", { 1704, 675, 690, 288 }, 4, Container::Frame),
+    named(u"Label3", Decoration::Label, u"&Dificultad", { 180, 1116, 1188, 288 }, 7,
         Container::Frame),
-    bound(Control::cmbMinimo, ControlKind::List, u"", { 1704, 675, 690, 288 }, 4, Container::Frame),
-    named(u"Label3", ControlKind::Label, u"&Dificultad", { 180, 1116, 1188, 288 }, 7,
+    bound(Control::cmbDificultad, u"", { 1692, 1044, 690, 288 }, 8, Container::Frame),
+    named(u"Label4", Decoration::Label, u"&Numero tiradas", { 180, 1476, 1188, 216 }, 12,
         Container::Frame),
-    bound(Control::cmbDificultad, ControlKind::List, u"", { 1692, 1044, 690, 288 }, 8,
+    bound(Control::cmbTiradas, u"", { 1692, 1404, 690, 288 }, 11, Container::Frame),
+    bound(Control::chkPersonaje, u"Generar personaje", { 180, 1800, 1956, 192 }, 10,
         Container::Frame),
-    named(u"Label4", ControlKind::Label, u"&Numero tiradas", { 180, 1476, 1188, 216 }, 12,
-        Container::Frame),
-    bound(Control::cmbTiradas, ControlKind::List, u"", { 1692, 1404, 690, 288 }, 11,
-        Container::Frame),
-    bound(Control::chkPersonaje, ControlKind::CheckBox, u"Generar personaje",
-        { 180, 1800, 1956, 192 }, 10, Container::Frame),
-    bound(Control::txtResultado, ControlKind::TextBox, u"", { 0, 2088, 2676, 1416 }, 6,
-        Container::Window),
-    bound(Control::cmdTirar, ControlKind::Button, u"Tirar &Dados", { 0, 3528, 1320, 330 }, 5,
-        Container::Window),
-    bound(Control::cmdSalir, ControlKind::Button, u"&Salir", { 1332, 3528, 1356, 330 }, 9,
-        Container::Window),
+    bound(Control::txtResultado, u"", { 0, 2088, 2676, 1416 }, 6, Container::Window),
+    bound(Control::cmdTirar, u"Tirar &Dados", { 0, 3528, 1320, 330 }, 5, Container::Window),
+    bound(Control::cmdSalir, u"&Salir", { 1332, 3528, 1356, 330 }, 9, Container::Window),
 };
 
 inline constexpr std::size_t rowCount = std::size(controlRows);
@@ -100,9 +96,12 @@ namespace detail {
                 return false;
             if (control.control && std::exchange(controlTaken[indexOf(*control.control)], true))
                 return false;
-            const bool isList
-                = control.kind == ControlKind::List || control.kind == ControlKind::EditableList;
-            const bool afterLabel = row > 0 && controlRows[row - 1].kind == ControlKind::Label;
+            const bool isList = control.control
+                && (controlKind(*control.control) == ControlKind::EditableCombo
+                    || controlKind(*control.control) == ControlKind::DropDownList);
+            const ControlRow* before = row > 0 ? &controlRows[row - 1] : nullptr;
+            const bool afterLabel
+                = before && !before->control && before->decoration == Decoration::Label;
             if (isList != afterLabel)
                 return false;
         }

@@ -35,14 +35,6 @@ namespace {
         return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
     }
 
-    QString nameOf(const ControlRow& row)
-    {
-        if (!row.control)
-            return qtText(row.name);
-        const std::string_view name = controlName(*row.control);
-        return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    }
-
     // The window's size is fixed, so its frame asks for no maximise button or action. Window
     // managers that read these hints drop the button; on Wayland the equal least and greatest
     // sizes tell the compositor the same.
@@ -72,9 +64,9 @@ FrmTirarDados::FrmTirarDados(Program& program, QWidget* parent)
     std::vector<QWidget*> tabOrder(rowCount);
     for (const ControlRow& row : controlRows) {
         QWidget* control = makeControl(row, frame, label);
-        if (row.kind == ControlKind::Frame)
+        if (!row.control && row.decoration == Decoration::Frame)
             frame = control;
-        label = row.kind == ControlKind::Label ? static_cast<AccessKeyLabel*>(control) : nullptr;
+        label = qobject_cast<AccessKeyLabel*>(control);
         tabOrder[row.tabIndex] = control;
     }
     arrangeTabOrder(tabOrder);
@@ -108,33 +100,38 @@ QWidget* FrmTirarDados::makeControl(const ControlRow& row, QWidget* frame, Acces
         pixelsOfTwips(row.twips.width), pixelsOfTwips(row.twips.height));
     QWidget* container = row.container == Container::Frame ? frame : this;
     QWidget* widget = nullptr;
+    if (!row.control) {
+        if (row.decoration == Decoration::Frame) {
+            widget = new QGroupBox(caption, container);
+            widget->setFocusPolicy(Qt::NoFocus);
+        } else {
+            widget = new AccessKeyLabel(caption, container);
+        }
+        widget->setObjectName(qtText(row.name));
+        widget->setGeometry(geometry);
+        return widget;
+    }
+    const Control control = *row.control;
     std::unique_ptr<Binding> binding;
-    switch (row.kind) {
-    case ControlKind::Frame:
-        widget = new QGroupBox(caption, container);
-        widget->setFocusPolicy(Qt::NoFocus);
-        break;
-    case ControlKind::Label:
-        widget = new AccessKeyLabel(caption, container);
-        break;
-    case ControlKind::List:
-    case ControlKind::EditableList: {
-        QComboBox* combo
-            = makeList(row.kind == ControlKind::EditableList, geometry, *label, container);
-        binding = std::make_unique<ListBinding>(*row.control, *combo, m_operations);
+    switch (controlKind(control)) {
+    case ControlKind::EditableCombo:
+    case ControlKind::DropDownList: {
+        const bool editable = controlKind(control) == ControlKind::EditableCombo;
+        QComboBox* combo = makeList(editable, geometry, *label, container);
+        binding = std::make_unique<ListBinding>(control, *combo, m_operations);
         widget = combo;
         break;
     }
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(caption, container);
         box->setStyle(m_style);
-        binding = std::make_unique<PlainBinding>(*row.control, *box, m_operations);
+        binding = std::make_unique<PlainBinding>(control, *box, m_operations);
         widget = box;
         break;
     }
     case ControlKind::TextBox: {
         auto* box = new ResultBox(container);
-        binding = std::make_unique<ReportBinding>(*row.control, *box, m_operations);
+        binding = std::make_unique<ReportBinding>(control, *box, m_operations);
         widget = box;
         break;
     }
@@ -144,17 +141,16 @@ QWidget* FrmTirarDados::makeControl(const ControlRow& row, QWidget* frame, Acces
         // neither button is the window's default or cancel button.
         button->setAutoDefault(true);
         button->setDefault(false);
-        binding = std::make_unique<PlainBinding>(*row.control, *button, m_operations);
+        binding = std::make_unique<PlainBinding>(control, *button, m_operations);
         widget = button;
         break;
     }
     }
-    widget->setObjectName(nameOf(row));
+    const std::string_view name = controlName(control);
+    widget->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     widget->setGeometry(geometry);
-    if (row.control) {
-        binding->setParent(this);
-        m_bindings[indexOf(*row.control)] = std::move(binding);
-    }
+    binding->setParent(this);
+    m_bindings[indexOf(control)] = std::move(binding);
     return widget;
 }
 
