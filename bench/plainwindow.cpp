@@ -2,49 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The yardstick for Quorlin's start-up and memory: a plain Qt window holding the same thirteen
-// stock controls (a group box with four labels, four combo boxes and a check box, a text box and
-// two buttons) at about the same places, and nothing else: no translations, icon, style or
-// custom widget. scripts/bench-windows starts it side by side with Quorlin under Wine.
+// stock controls (stockwindow.h). scripts/bench-windows starts it side by side with Quorlin under
+// Wine; window_bench's "stock" probe is the same window.
+#include "stockwindow.h"
+
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QWidget>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QWidget window;
-    window.setWindowTitle(QStringLiteral("Qt plain window"));
-    window.setFixedSize(179, 258);
-
-    auto* frame = new QGroupBox(QStringLiteral("Configuración del Dado"), &window);
-    frame->setGeometry(0, 0, 178, 138);
-    const char* captions[]
-        = { "&Caras del Dado", "Tirada &Mínima", "&Dificultad", "&Numero tiradas" };
-    for (int row = 0; row < 4; ++row) {
-        auto* label = new QLabel(QString::fromUtf8(captions[row]), frame);
-        label->setGeometry(10, 24 + row * 24, 79, 19);
-        auto* combo = new QComboBox(frame);
-        combo->setGeometry(113, 21 + row * 24, 46, 19);
-        label->setBuddy(combo);
-        if (row == 0) {
-            combo->setEditable(true);
-            for (int faces : { 4, 6, 8, 10, 12, 20, 100 })
-                combo->addItem(QString::number(faces));
-        } else if (row == 3) {
-            for (int throws = 1; throws <= 10; ++throws)
-                combo->addItem(QString::number(throws));
-        }
-    }
-    (new QCheckBox(QStringLiteral("Generar personaje"), frame))->setGeometry(12, 120, 130, 13);
-    (new QPlainTextEdit(&window))->setGeometry(0, 139, 178, 94);
-    (new QPushButton(QStringLiteral("Tirar &Dados"), &window))->setGeometry(0, 235, 88, 22);
-    (new QPushButton(QStringLiteral("&Salir"), &window))->setGeometry(89, 235, 90, 22);
-
+    quorlin::bench::buildStockWindow(window);
     window.show();
     return application.exec();
 }

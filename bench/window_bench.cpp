@@ -3,8 +3,9 @@
 
 // The real window on the offscreen platform: rebuilding the lists while the user types a large
 // die, opening a list of 32767 items, pasting a megabyte into the result box, and the process's
-// start and memory against an empty Qt window. The same binary, run as "window_bench
-// --probe=<kind>", is the measured process.
+// start and memory against plain Qt windows, with no session bus and with a live one. The same
+// binary, run as "window_bench --probe=<kind>", is the measured process.
+#include "stockwindow.h"
 #include "tests/support/scriptedrandom.h"
 #include "window/frmtirardados.h"
 #include "window/start/session.h"
@@ -26,10 +27,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -152,9 +157,9 @@ BENCHMARK(BM_PasteIntoReport)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
-// The measured process ("empty", "label", "quorlin" or "faces"): shows its window and writes one
-// byte to standard output at the first Expose; with "faces", then types 32767 into the faces field
-// and writes a second byte.
+// The measured process ("empty", "label", "stock", "quorlin" or "faces"): shows its window and
+// writes one byte to standard output at the first Expose; with "faces", then types 32767 into the
+// faces field and writes a second byte.
 int probe(int argc, char* argv[], const std::string& kind)
 {
     const bool quorlin = kind == "quorlin" || kind == "faces";
@@ -173,6 +178,8 @@ int probe(int argc, char* argv[], const std::string& kind)
         // One line of text costs what any window with text pays first: the font database.
         if (kind == "label")
             new QLabel(u"Quorlin"_s, empty.get());
+        if (kind == "stock")
+            bench::buildStockWindow(*empty);
         empty->show();
         window = empty.get();
     } else {
@@ -287,24 +294,128 @@ double median(std::vector<double> values)
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
-// Rounds of the three processes, interleaved so that the machine's load falls on all alike;
-// medians are reported.
+// Runs a program to its end with its output thrown away; true when it ended with status 0.
+bool runQuietly(std::vector<std::string> arguments)
+{
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    int status = -1;
+    if (posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0)
+        ::waitpid(child, &status, 0);
+    posix_spawn_file_actions_destroy(&actions);
+    return status == 0;
+}
+
+// The session bus that the probes find: none (no address, and a runtime folder without a bus),
+// or a live one of the benchmark's own with the accessibility bus running on it, as a desktop
+// session has them.
+class SessionBus
+{
+public:
+    explicit SessionBus(bool live)
+        : m_address(saved("DBUS_SESSION_BUS_ADDRESS"))
+        , m_runtime(saved("XDG_RUNTIME_DIR"))
+    {
+        char folder[] = "/tmp/quorlin-bench-XXXXXX";
+        m_folder = ::mkdtemp(folder);
+        ::setenv("XDG_RUNTIME_DIR", m_folder.c_str(), 1);
+        ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
+        if (!live)
+            return;
+        const std::string address = "unix:path=" + m_folder + "/bus";
+        std::string listen = "--address=" + address;
+        char* args[] = { const_cast<char*>("dbus-daemon"), const_cast<char*>("--session"),
+            const_cast<char*>("--nofork"), listen.data(), nullptr };
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        if (posix_spawnp(&m_daemon, "dbus-daemon", &actions, nullptr, args, environ) != 0)
+            m_daemon = 0;
+        posix_spawn_file_actions_destroy(&actions);
+        for (int wait = 0;
+             m_daemon > 0 && wait < 500 && !std::filesystem::exists(m_folder + "/bus"); ++wait)
+            ::usleep(10000);
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", address.c_str(), 1);
+        // Asking for the accessibility bus's address starts it, as a desktop does at login.
+        m_accessibility = m_daemon > 0
+            && runQuietly({ "dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                "/org/a11y/bus", "org.a11y.Bus.GetAddress" });
+    }
+
+    ~SessionBus()
+    {
+        // The accessibility bus ends with the session bus it was started on.
+        if (m_daemon > 0) {
+            ::kill(m_daemon, SIGTERM);
+            ::waitpid(m_daemon, nullptr, 0);
+        }
+        std::filesystem::remove_all(m_folder);
+        restore("DBUS_SESSION_BUS_ADDRESS", m_address);
+        restore("XDG_RUNTIME_DIR", m_runtime);
+    }
+
+    bool live() const { return m_daemon > 0; }
+    bool accessibility() const { return m_accessibility; }
+
+private:
+    static std::optional<std::string> saved(const char* name)
+    {
+        const char* value = std::getenv(name);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    }
+
+    static void restore(const char* name, const std::optional<std::string>& value)
+    {
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
+    }
+
+    std::optional<std::string> m_address;
+    std::optional<std::string> m_runtime;
+    std::string m_folder;
+    pid_t m_daemon = 0;
+    bool m_accessibility = false;
+};
+
+// Rounds of the processes, interleaved so that the machine's load falls on all alike, after one
+// round that is not counted (it fills the page cache, and on a live bus starts the accessibility
+// bus, which a desktop has running from the start); medians are reported.
 void BM_ProcessStartAndMemory(benchmark::State& state)
 {
     constexpr int rounds = 15;
-    std::vector<double> emptyMs, labelMs, quorlinMs, emptyMiB, labelMiB, quorlinMiB, facesMiB;
+    const SessionBus bus(state.range(0) != 0);
+    if (state.range(0) != 0 && !bus.live()) {
+        state.SkipWithError("dbus-daemon could not be started");
+        return;
+    }
+    std::vector<double> emptyMs, labelMs, stockMs, quorlinMs;
+    std::vector<double> emptyMiB, labelMiB, stockMiB, quorlinMiB, facesMiB;
     int imagePluginRuns = 0;
     for (auto _ : state) {
+        for (const char* kind : { "empty", "label", "stock", "quorlin" })
+            runProbe(kind);
         for (int round = 0; round < rounds; ++round) {
             const ProcessRun empty = runProbe("empty");
             const ProcessRun label = runProbe("label");
+            const ProcessRun stock = runProbe("stock");
             const ProcessRun quorlin = runProbe("quorlin");
             const ProcessRun faces = runProbe("faces");
             emptyMs.push_back(empty.milliseconds);
             labelMs.push_back(label.milliseconds);
+            stockMs.push_back(stock.milliseconds);
             quorlinMs.push_back(quorlin.milliseconds);
             emptyMiB.push_back(empty.peakMiB);
             labelMiB.push_back(label.peakMiB);
+            stockMiB.push_back(stock.peakMiB);
             quorlinMiB.push_back(quorlin.peakMiB);
             facesMiB.push_back(faces.peakMiB);
             imagePluginRuns += quorlin.imagePlugin ? 1 : 0;
@@ -312,18 +423,28 @@ void BM_ProcessStartAndMemory(benchmark::State& state)
     }
     state.counters["empty_ms"] = median(emptyMs);
     state.counters["label_ms"] = median(labelMs);
+    state.counters["stock_ms"] = median(stockMs);
     state.counters["quorlin_ms"] = median(quorlinMs);
     state.counters["time_vs_empty"] = median(quorlinMs) / median(emptyMs);
     state.counters["time_vs_label"] = median(quorlinMs) / median(labelMs);
+    state.counters["time_vs_stock"] = median(quorlinMs) / median(stockMs);
     state.counters["empty_MiB"] = median(emptyMiB);
     state.counters["label_MiB"] = median(labelMiB);
+    state.counters["stock_MiB"] = median(stockMiB);
     state.counters["quorlin_MiB"] = median(quorlinMiB);
     state.counters["rss_vs_empty"] = median(quorlinMiB) / median(emptyMiB);
     state.counters["rss_vs_label"] = median(quorlinMiB) / median(labelMiB);
+    state.counters["rss_vs_stock"] = median(quorlinMiB) / median(stockMiB);
     state.counters["faces_extra_MiB"] = median(facesMiB) - median(quorlinMiB);
     state.counters["image_plugin_runs"] = imagePluginRuns;
+    state.counters["accessibility_bus"] = bus.accessibility() ? 1 : 0;
 }
-BENCHMARK(BM_ProcessStartAndMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProcessStartAndMemory)
+    ->ArgName("liveBus")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -3,7 +3,7 @@
 
 // Writes one picture of the window under every desktop style installed here, with a light and a
 // dark palette, after the typical use (a d20 against difficulty 12, three throws), to the PNG
-// file named on the command line; the README shows it. Below them, each style's open list of
+// file named on the command line; CONTRIBUTING.md shows it. Below them, each style's open list of
 // difficulties after a die of 32767 faces.
 #include "tests/support/darkpalette.h"
 #include "tests/support/scriptedrandom.h"

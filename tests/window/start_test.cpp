@@ -10,14 +10,27 @@
 
 #include <arpa/inet.h>
 #include <chrono>
+#include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <netinet/in.h>
+#include <ostream>
 #include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
+
+namespace quorlin {
+
+// Names the outcome in a failing row's message.
+void PrintTo(SessionBusChoice::Outcome outcome, std::ostream* out)
+{
+    static constexpr const char* names[] = { "Kept", "Silent", "Launcher", "None" };
+    *out << names[static_cast<int>(outcome)];
+}
+
+} // namespace quorlin
 
 using namespace quorlin;
 using namespace quorlin::testing;
@@ -102,15 +115,17 @@ TEST(EscapeBusValue, APathReadsBackWhole)
     EXPECT_EQ(read[0].socketPath, path);
 }
 
+enum class Bus { None, Unix, Abstract, Tcp };
+
 // A bus on a socket of its own: it takes one connection, reads the greeting and replies after
 // the given time, or never.
 class FakeBus
 {
 public:
-    FakeBus(bool tcp, std::chrono::milliseconds replyAfter, bool replies)
+    FakeBus(Bus kind, std::chrono::milliseconds replyAfter, bool replies)
     {
-        m_listener = ::socket(tcp ? AF_INET : AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (tcp) {
+        m_listener = ::socket(kind == Bus::Tcp ? AF_INET : AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (kind == Bus::Tcp) {
             sockaddr_in local {};
             local.sin_family = AF_INET;
             local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -118,6 +133,15 @@ public:
             ::bind(m_listener, reinterpret_cast<sockaddr*>(&local), size);
             ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&local), &size);
             address = "tcp:host=127.0.0.1,port=" + std::to_string(ntohs(local.sin_port));
+        } else if (kind == Bus::Abstract) {
+            // An abstract name is as long as the address says: no zero byte ends it.
+            const std::string name = "quorlin-bus-" + std::to_string(::getpid());
+            sockaddr_un local {};
+            local.sun_family = AF_UNIX;
+            name.copy(local.sun_path + 1, sizeof local.sun_path - 2);
+            ::bind(m_listener, reinterpret_cast<sockaddr*>(&local),
+                static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size()));
+            address = "unix:abstract=" + escapeBusValue(name);
         } else {
             char folder[] = "/tmp/quorlin-bus-XXXXXX";
             m_folder = ::mkdtemp(folder);
@@ -158,7 +182,6 @@ private:
     std::thread m_thread;
 };
 
-enum class Bus { None, Unix, Tcp };
 using Outcome = SessionBusChoice::Outcome;
 
 struct ChoiceCase : NamedCase
@@ -178,7 +201,7 @@ TEST_P(ChooseSessionBus, KeepsTheFirstBusThatTakesAConnectionOnlyIfItAnswers)
     const ChoiceCase& row = GetParam();
     std::optional<FakeBus> bus;
     if (row.bus != Bus::None)
-        bus.emplace(row.bus == Bus::Tcp, std::chrono::milliseconds(20), row.replies);
+        bus.emplace(row.bus, std::chrono::milliseconds(20), row.replies);
     const std::string own = bus ? bus->address : std::string();
     const SessionBusChoice choice
         = chooseSessionBus(std::string(row.before) + own, std::chrono::milliseconds(400));
@@ -189,6 +212,7 @@ TEST_P(ChooseSessionBus, KeepsTheFirstBusThatTakesAConnectionOnlyIfItAnswers)
 INSTANTIATE_TEST_SUITE_P(Buses, ChooseSessionBus,
     ::testing::Values(ChoiceCase { { "AnswersAfterTwentyMs" }, Bus::Unix },
         ChoiceCase { { "NeverAnswers" }, Bus::Unix, false, "", Outcome::Silent },
+        ChoiceCase { { "AbstractAnswers" }, Bus::Abstract },
         ChoiceCase { { "TcpAnswers" }, Bus::Tcp },
         ChoiceCase { { "TcpNeverAnswers" }, Bus::Tcp, false, "", Outcome::Silent },
         ChoiceCase {
