@@ -19,6 +19,10 @@ namespace {
 
     constexpr int comboFrame = 1;
     constexpr int comboArrowWidth = 10;
+    // What an arrow may give up for the field, and what the field keeps beside the widest
+    // value: 2 px each side and a cursor.
+    constexpr int narrowestComboArrow = 8;
+    constexpr int fieldRoomBesideValue = 5;
     // WCAG 2.1 asks 3:1 of a control's edge against what surrounds it; the margin covers the
     // blending of rounded corners.
     constexpr double edgeContrast = 3.4;
@@ -26,6 +30,15 @@ namespace {
     // that outline lightened by the second.
     constexpr int fusionOutlineFactor = 140;
     constexpr int fusionCheckBoxFactor = 110;
+
+    // A font drawn with whole-pixel advances (Windows) makes the widest value a pixel wider than
+    // one drawn with fractional advances: the arrow then yields that pixel to the field.
+    int arrowWidth(const QStyleOptionComplex& option)
+    {
+        const int value = option.fontMetrics.horizontalAdvance(WindowStyle::widestValue());
+        const int spare = option.rect.width() - 2 * comboFrame - value - fieldRoomBesideValue;
+        return std::clamp(spare, narrowestComboArrow, comboArrowWidth);
+    }
 
     // WCAG 2.1 relative luminance.
     double luminance(const QColor& colour)
@@ -109,14 +122,15 @@ QRect SmallControlStyle::subControlRect(ComplexControl control, const QStyleOpti
     if (control != CC_ComboBox)
         return QProxyStyle::subControlRect(control, option, subControl, widget);
     const QRect whole = option->rect;
+    const int arrow = arrowWidth(*option);
     switch (subControl) {
     case SC_ComboBoxArrow:
         return visualRect(option->direction, whole,
-            QRect(whole.right() - comboFrame - comboArrowWidth + 1, whole.top() + comboFrame,
-                comboArrowWidth, whole.height() - 2 * comboFrame));
+            QRect(whole.right() - comboFrame - arrow + 1, whole.top() + comboFrame, arrow,
+                whole.height() - 2 * comboFrame));
     case SC_ComboBoxEditField:
         return visualRect(option->direction, whole,
-            whole.adjusted(comboFrame, comboFrame, -comboFrame - comboArrowWidth, -comboFrame));
+            whole.adjusted(comboFrame, comboFrame, -comboFrame - arrow, -comboFrame));
     case SC_ComboBoxListBoxPopup: {
         // The open list takes the value's width, the items' margins, its scroll bar and its
         // frame; it never gets narrower than the combo box. The list is the desktop style's,

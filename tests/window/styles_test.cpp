@@ -14,6 +14,7 @@
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QTemporaryDir>
 
 using namespace quorlin;
 using namespace quorlin::testing;
@@ -84,9 +85,15 @@ void StylesTest::controlsKeepTheirParts_data()
     // The Debian release from which the style's package exists; 0: built into Qt.
     QTest::newRow("Fusion") << 0;
     QTest::newRow("Windows") << 0;
+#ifdef Q_OS_WIN
+    // Windows 10's and Windows 11's own styles, built into Qt for Windows.
+    QTest::newRow("windowsvista") << 0;
+    QTest::newRow("windows11") << 0;
+#else
     QTest::newRow("Breeze") << 13;
     QTest::newRow("Adwaita") << 12;
     QTest::newRow("Adwaita-Dark") << 12;
+#endif
 }
 
 // Under each desktop style, chosen as a user does, in a process of its own: the window's parts
@@ -105,10 +112,19 @@ void StylesTest::controlsKeepTheirParts()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"QT_STYLE_OVERRIDE"_s, name);
     child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), { u"partsAreWhole"_s });
+    // The child's log goes to a file: under Wine a Windows program's standard output does not
+    // reach a pipe.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString log = folder.filePath(u"partsAreWhole.txt"_s);
+    child.start(
+        QCoreApplication::applicationFilePath(), { u"partsAreWhole"_s, u"-o"_s, log + u",txt"_s });
     QVERIFY(child.waitForFinished(60000));
-    const QByteArray output = child.readAll();
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray output = file.readAll();
+    QEXPECT_FAIL("windows11",
+        "Windows 11's style draws a list's value clipped: \"32767\" in 23 of its 30 px", Abort);
     QVERIFY2(output.contains("PASS   : StylesTest::partsAreWhole()"), output.constData());
     QVERIFY2(
         child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
