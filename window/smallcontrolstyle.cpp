@@ -35,7 +35,7 @@ namespace {
     // one drawn with fractional advances: the arrow then yields that pixel to the field.
     int arrowWidth(const QStyleOptionComplex& option)
     {
-        const int value = option.fontMetrics.horizontalAdvance(WindowStyle::widestValue());
+        const int value = option.fontMetrics.horizontalAdvance(SmallControlStyle::widestValue());
         const int spare = option.rect.width() - 2 * comboFrame - value - fieldRoomBesideValue;
         return std::clamp(spare, narrowestComboArrow, comboArrowWidth);
     }
