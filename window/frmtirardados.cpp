@@ -296,11 +296,9 @@ QComboBox* FrmTirarDados::makeList(Control control, bool editable, const QRect& 
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto* view = qobject_cast<QListView*>(combo->view()))
         view->setUniformItemSizes(true);
+    // The field inside the faces combo box is its value: a name of its own would be said after
+    // the combo box's, and in its place while it is empty.
     combo->setAccessibleName(label.text().remove(u'&'));
-    // Typing happens in the field inside the combo box: a screen reader that lands there must
-    // hear the label too, not an unnamed text entry.
-    if (editable)
-        combo->lineEdit()->setAccessibleName(combo->accessibleName());
     // The buddy tells the accessibility layer which label names the combo box; the label's own
     // access key still runs the window's action, not a jump to its buddy.
     label.setBuddy(combo);
