@@ -119,7 +119,7 @@ namespace {
         }
 
         // The chosen item, where screen readers look for a list's new value when they hear that
-        // its selection changed. The faces field's value is its text, chosen or typed.
+        // its selection changed.
         int selectedItemCount() const override { return chosenItem() ? 1 : 0; }
         QList<QAccessibleInterface*> selectedItems() const override
         {
@@ -141,11 +141,14 @@ namespace {
             return combo()->isEditable() ? combo()->lineEdit()->text() : combo()->currentText();
         }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // Only the list with the focus offers its choice: a screen reader told that another
+        // one's selection changed would move its own focus there. The faces field's text is
+        // chosen only while it is the text of the current item.
         QAccessibleInterface* chosenItem() const
         {
             const int row = combo()->currentIndex();
             QAccessibleInterface* list = child(0);
-            if (combo()->isEditable() || row < 0 || !list)
+            if (!combo()->hasFocus() || row < 0 || !list || combo()->itemText(row) != shown())
                 return nullptr;
             return list->child(row);
         }
