@@ -20,7 +20,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
 
 #include <vector>
 
@@ -164,11 +163,9 @@ QComboBox* FrmTirarDados::makeList(
     // is made: it must be made at its real size, or "32767" no longer fits in it.
     combo->setGeometry(geometry);
     combo->setEditable(editable);
+    // The field inside the faces combo box is its value: a name of its own would be said after
+    // the combo box's, and in its place while it is empty.
     combo->setAccessibleName(label.text().remove(u'&'));
-    // Typing happens in the field inside the combo box: a screen reader that lands there must
-    // hear the label too, not an unnamed text entry.
-    if (editable)
-        combo->lineEdit()->setAccessibleName(combo->accessibleName());
     // The buddy tells the accessibility layer which label names the combo box; the label's own
     // access key still runs the window's action, not a jump to its buddy.
     label.setBuddy(combo);

@@ -27,7 +27,8 @@ namespace {
                                  public QAccessibleTextInterface
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         ,
-                                 public QAccessibleAttributesInterface
+                                 public QAccessibleAttributesInterface,
+                                 public QAccessibleSelectionInterface
 #endif
     {
     public:
@@ -43,6 +44,8 @@ namespace {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
             if (type == QAccessible::AttributesInterface)
                 return static_cast<QAccessibleAttributesInterface*>(this);
+            if (type == QAccessible::SelectionInterface)
+                return static_cast<QAccessibleSelectionInterface*>(this);
 #endif
             return QAccessibleWidget::interface_cast(type);
         }
@@ -74,11 +77,21 @@ namespace {
             return -1;
         }
 
-        // The value as text, which cannot be edited here.
+        // The value as text, which cannot be edited here. Where the bridge offers no selection, a
+        // list's value stands whole as chosen text, as a field's does once its list put it there;
+        // the faces field's own text has a selection of its own.
         QString text(int start, int end) const override { return shown().mid(start, end - start); }
         int characterCount() const override { return static_cast<int>(shown().size()); }
-        void selection(int, int* start, int* end) const override { *start = *end = 0; }
-        int selectionCount() const override { return 0; }
+        void selection(int index, int* start, int* end) const override
+        {
+            *start = 0;
+            *end = index < selectionCount() ? characterCount() : 0;
+        }
+        int selectionCount() const override
+        {
+            const bool chosenText = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
+            return chosenText && !combo()->isEditable() && !shown().isEmpty() ? 1 : 0;
+        }
         void addSelection(int, int) override { }
         void removeSelection(int) override { }
         void setSelection(int, int, int) override { }
@@ -104,6 +117,21 @@ namespace {
                 return {};
             return QVariant::fromValue(QHash<QString, QString> { { u"valuetext"_s, shown() } });
         }
+
+        // The chosen item, where screen readers look for a list's new value when they hear that
+        // its selection changed.
+        int selectedItemCount() const override { return chosenItem() ? 1 : 0; }
+        QList<QAccessibleInterface*> selectedItems() const override
+        {
+            if (QAccessibleInterface* item = chosenItem())
+                return { item };
+            return {};
+        }
+        // A choice is the player's, through the list itself.
+        bool select(QAccessibleInterface*) override { return false; }
+        bool unselect(QAccessibleInterface*) override { return false; }
+        bool selectAll() override { return false; }
+        bool clear() override { return false; }
 #endif
 
     private:
@@ -112,6 +140,19 @@ namespace {
         {
             return combo()->isEditable() ? combo()->lineEdit()->text() : combo()->currentText();
         }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // Only the list with the focus offers its choice: a screen reader told that another
+        // one's selection changed would move its own focus there. The faces field's text is
+        // chosen only while it is the text of the current item.
+        QAccessibleInterface* chosenItem() const
+        {
+            const int row = combo()->currentIndex();
+            QAccessibleInterface* list = child(0);
+            if (!combo()->hasFocus() || row < 0 || !list || combo()->itemText(row) != shown())
+                return nullptr;
+            return list->child(row);
+        }
+#endif
     };
 
     QAccessibleInterface* listFactory(const QString& className, QObject* object)
@@ -130,6 +171,18 @@ void readAsList(QComboBox& combo)
         return true;
     }();
     combo.setProperty(listProperty, installed);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // This bridge tells of a list's new value only by a change of name and of selection, which
+    // screen readers of its day cannot follow in a list without a selection interface: the new
+    // value is told again as chosen text put in, which they say for the list that has the focus.
+    // A field tells of its own text.
+    QObject::connect(&combo, &QComboBox::currentTextChanged, &combo, [&combo](const QString& text) {
+        if (!QAccessible::isActive() || !combo.hasFocus() || combo.isEditable() || text.isEmpty())
+            return;
+        QAccessibleTextInsertEvent event(&combo, 0, text);
+        QAccessible::updateAccessibility(&event);
+    });
+#endif
 }
 
 } // namespace quorlin

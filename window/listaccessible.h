@@ -10,8 +10,11 @@ namespace quorlin {
 /// Makes screen readers read combo, one of the window's lists, as its label's caption (its name,
 /// from the label that names it), its kind and the text it shows (its value, also offered as
 /// its text and, where the toolkit can say so, as the value text that screen readers ask of a
-/// combo box): each once, and nothing for the value while it shows none. Its open-able list and
-/// its typing field stay its children. Call it before anything asks for combo's accessibility.
+/// combo box): each once, and nothing for the value while it shows none. A value that the player
+/// chooses while combo has the focus is told where screen readers listen for it: as the chosen
+/// item of its selection, or where the toolkit offers none, as chosen text put in. Its open-able
+/// list and its typing field stay its children. Call it before anything asks for combo's
+/// accessibility.
 void readAsList(QComboBox& combo);
 
 } // namespace quorlin
