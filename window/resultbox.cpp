@@ -3,12 +3,16 @@
 
 #include "window/resultbox.h"
 
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextDocument>
+#include <QtMath>
 
 #include <algorithm>
+#include <array>
 
 namespace quorlin {
 
@@ -25,6 +29,34 @@ namespace {
         return text.left(length);
     }
 
+    // The widest lines that a die of up to 100 faces gives: they should never wrap.
+    constexpr std::array widestLines { u"Dado 10  Resultado = 00  ¡Exito!",
+        u"Dado 10  Resultado = 00  ¡Fallo!" };
+
+    /// A vertical scroll bar that may yield some of its width to the text beside it.
+    class ReportScrollBar final : public QScrollBar
+    {
+        Q_OBJECT
+
+    public:
+        explicit ReportScrollBar(QWidget* parent)
+            : QScrollBar(Qt::Vertical, parent)
+        {
+        }
+
+        int yield() const { return m_yield; }
+        int fullWidth() const { return QScrollBar::sizeHint().width(); }
+        void setYield(int pixels)
+        {
+            m_yield = pixels;
+            updateGeometry();
+        }
+
+        QSize sizeHint() const override { return QScrollBar::sizeHint() - QSize(m_yield, 0); }
+
+    private:
+        int m_yield = 0;
+    };
 } // namespace
 
 ResultBox::ResultBox(QWidget* parent)
@@ -37,9 +69,43 @@ ResultBox::ResultBox(QWidget* parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBar(new ReportScrollBar(this));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab leaves the box rather than typing a tab, so that the keyboard alone can move on.
     setTabChangesFocus(true);
+}
+
+void ResultBox::changeEvent(QEvent* event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        keepRoomForWidestLine();
+}
+
+void ResultBox::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    keepRoomForWidestLine();
+}
+
+// Windows draws the window's font with whole-pixel advances, and its styles frame the box more
+// thickly: there the widest line needs up to 3 px more than the box leaves, and would wrap.
+void ResultBox::keepRoomForWidestLine()
+{
+    auto* bar = static_cast<ReportScrollBar*>(verticalScrollBar());
+    int widest = 0;
+    for (const char16_t* line : widestLines)
+        widest = std::max(
+            widest, qCeil(QFontMetricsF(font()).horizontalAdvance(QString::fromUtf16(line))));
+    const int needed = widest + 2 * qCeil(document()->documentMargin());
+    const int unyielded = viewport()->width() - bar->yield();
+    const int yield = std::clamp(needed - unyielded, 0, bar->fullWidth() / 2);
+    if (yield == bar->yield())
+        return;
+    bar->setYield(yield);
+    // The scroll area lays its viewport and bars out again on this request alone.
+    QEvent request(QEvent::LayoutRequest);
+    QPlainTextEdit::event(&request);
 }
 
 qsizetype ResultBox::room() const
@@ -83,3 +149,5 @@ void ResultBox::inputMethodEvent(QInputMethodEvent* event)
 }
 
 } // namespace quorlin
+
+#include "resultbox.moc"

@@ -5,6 +5,8 @@
 
 #include <QPlainTextEdit>
 
+class QScrollBar;
+
 namespace quorlin {
 
 /// The result box: what the user types, pastes or drops is cut to the room left below maxLength,
@@ -25,6 +27,8 @@ public:
     explicit ResultBox(QWidget* parent = nullptr);
 
 protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -32,6 +36,9 @@ protected:
 private:
     /// The code units that input may still add, the selection it would replace counted as free.
     qsizetype room() const;
+    /// Narrows the scroll bar by the pixels, if any, that the widest report line lacks in the
+    /// style and font of the moment, at most to half its width.
+    void keepRoomForWidestLine();
 };
 
 } // namespace quorlin
