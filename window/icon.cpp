@@ -22,17 +22,7 @@ namespace quorlin {
 namespace {
 #include "data/quorlin.xpm"
 
-    constexpr std::array pictureSizes { 16, 22, 24, 32, 48, 64, 128, 256 };
-
-    // Read with its format named and no guessing: a reader that may guess loads every image
-    // plugin first, even for a format it has built in.
-    QPixmap pngPicture(int side)
-    {
-        QImageReader reader(
-            QStringLiteral(":/icons/%1x%1/io.github.quorlin.Quorlin.png").arg(side), "png");
-        reader.setAutoDetectImageFormat(false);
-        return QPixmap::fromImage(reader.read(), Qt::NoFormatConversion);
-    }
+    constexpr const auto& pictureSizes = quorlinIconSides;
 
     // Every size of the icon, each decoded only when it is asked for and not kept: the desktop
     // takes them once, and the decoded pictures would otherwise stay in memory for the whole run.
@@ -47,7 +37,7 @@ namespace {
             const auto fit = std::find_if(pictureSizes.begin(), pictureSizes.end(),
                 [wanted](int side) { return side >= wanted; });
             const int side = fit == pictureSizes.end() ? pictureSizes.back() : *fit;
-            QPixmap picture = side == 32 ? QPixmap(quorlin_xpm) : pngPicture(side);
+            QPixmap picture = QPixmap::fromImage(quorlinPicture(side), Qt::NoFormatConversion);
             return side == wanted && size.width() == size.height()
                 ? picture
                 : picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -97,7 +87,7 @@ namespace {
             if (watched == &m_window && event->type() == QEvent::Paint) {
                 m_window.removeEventFilter(this);
                 QTimer::singleShot(0, this, [this] {
-                    m_window.setWindowIcon(quorlinIcon());
+                    giveWholeIcon(m_window);
                     deleteLater();
                 });
             }
@@ -109,6 +99,18 @@ namespace {
     };
 
 } // namespace
+
+QImage quorlinPicture(int side)
+{
+    if (side == 32)
+        return QImage(quorlin_xpm).convertToFormat(QImage::Format_ARGB32);
+    // Read with its format named and no guessing: a reader that may guess loads every image
+    // plugin first, even for a format it has built in.
+    QImageReader reader(
+        QStringLiteral(":/icons/%1x%1/io.github.quorlin.Quorlin.png").arg(side), "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read().convertToFormat(QImage::Format_ARGB32);
+}
 
 QIcon quorlinIcon() { return QIcon(new PictureEngine); }
 

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: The Quorlin developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Quorlin on an X server of its own as a launcher does, with a start-up id, and prints the
-# id its mapped window carries and the start-up messages sent to the screen (the "remove" that
-# ends the launcher's busy cursor), then closes it with Alt+S and prints its exit status.
+# id its mapped window carries, the start-up messages sent to the screen (the "remove" that ends
+# the launcher's busy cursor) and the sizes of the icon it hands the window manager, smallest
+# first; then closes it with Alt+S and prints its exit status.
 set -u
 quorlin=$1
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorlin-startup.XXXXXX")
@@ -31,6 +32,7 @@ window=$(xdotool search --sync --onlyvisible --name '^Quorlin$' | head -n 1)
 xprop -id "$window" _NET_STARTUP_ID
 sleep 0.5
 echo "start-up messages: $(grep -c _NET_STARTUP_INFO_BEGIN "$work/messages")"
+echo "icon:$(xprop -len 4000000 -id "$window" _NET_WM_ICON | grep -o ' ([0-9]* x [0-9]*)' | sort -k1.3n | tr -d '\n')"
 xdotool windowfocus --sync "$window" key alt+s
 wait "$quorlin"
 echo "estado $?"
