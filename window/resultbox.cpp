@@ -57,6 +57,15 @@ namespace {
     private:
         int m_yield = 0;
     };
+
+    int widestLineWidth(const QFont& font)
+    {
+        int widest = 0;
+        for (const char16_t* line : widestLines)
+            widest = std::max(
+                widest, qCeil(QFontMetricsF(font).horizontalAdvance(QString::fromUtf16(line))));
+        return widest;
+    }
 } // namespace
 
 ResultBox::ResultBox(QWidget* parent)
@@ -69,6 +78,7 @@ ResultBox::ResultBox(QWidget* parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_widestLine = widestLineWidth(font());
     setVerticalScrollBar(new ReportScrollBar(this));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab leaves the box rather than typing a tab, so that the keyboard alone can move on.
@@ -78,6 +88,8 @@ ResultBox::ResultBox(QWidget* parent)
 void ResultBox::changeEvent(QEvent* event)
 {
     QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        m_widestLine = widestLineWidth(font());
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         keepRoomForWidestLine();
 }
@@ -93,11 +105,7 @@ void ResultBox::resizeEvent(QResizeEvent* event)
 void ResultBox::keepRoomForWidestLine()
 {
     auto* bar = static_cast<ReportScrollBar*>(verticalScrollBar());
-    int widest = 0;
-    for (const char16_t* line : widestLines)
-        widest = std::max(
-            widest, qCeil(QFontMetricsF(font()).horizontalAdvance(QString::fromUtf16(line))));
-    const int needed = widest + 2 * qCeil(document()->documentMargin());
+    const int needed = m_widestLine + 2 * qCeil(document()->documentMargin());
     const int unyielded = viewport()->width() - bar->yield();
     const int yield = std::clamp(needed - unyielded, 0, bar->fullWidth() / 2);
     if (yield == bar->yield())

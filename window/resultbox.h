@@ -39,6 +39,9 @@ private:
     /// Narrows the scroll bar by the pixels, if any, that the widest report line lacks in the
     /// style and font of the moment, at most to half its width.
     void keepRoomForWidestLine();
+
+    /// The width of the widest report line in the box's font, measured when the font changes.
+    int m_widestLine = 0;
 };
 
 } // namespace quorlin
