@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 
 #include <vector>
 
@@ -163,6 +164,8 @@ QComboBox* FrmTirarDados::makeList(
     // is made: it must be made at its real size, or "32767" no longer fits in it.
     combo->setGeometry(geometry);
     combo->setEditable(editable);
+    if (editable)
+        m_style->fitField(*combo->lineEdit());
     // The field inside the faces combo box is its value: a name of its own would be said after
     // the combo box's, and in its place while it is empty.
     combo->setAccessibleName(label.text().remove(u'&'));

@@ -13,13 +13,13 @@
 
 class QComboBox;
 class QRect;
-class QStyle;
 
 namespace quorlin {
 
 class AccessKeyLabel;
 class Binding;
 class Program;
+class SmallControlStyle;
 struct ControlRow;
 
 /// Quorlin's one window: thirteen controls in its fixed geometry, in their tab order, with
@@ -52,7 +52,7 @@ private:
         bool editable, const QRect& geometry, AccessKeyLabel& label, QWidget* container);
 
     UserOperations m_operations;
-    QStyle* m_style = nullptr;
+    SmallControlStyle* m_style = nullptr;
     // The window's children, yet destroyed as members, before the controls: a control that still
     // signals as it goes (a field that commits its text as it loses the focus) reaches none.
     std::array<std::unique_ptr<Binding>, controlCount> m_bindings;

@@ -5,9 +5,11 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStyleOptionComplex>
+#include <QStyleOptionFrame>
 #include <QWidget>
 
 #include <algorithm>
@@ -97,6 +99,19 @@ SmallControlStyle::SmallControlStyle()
 }
 
 QString SmallControlStyle::widestValue() { return QStringLiteral("32767"); }
+
+void SmallControlStyle::fitField(QLineEdit& field)
+{
+    // The field of an editable combo box has no frame of its own.
+    QStyleOptionFrame option;
+    option.initFrom(&field);
+    option.lineWidth = 0;
+    const QRect contents = field.style()->subElementRect(SE_LineEditContents, &option, &field);
+    const QMargins margins = field.textMargins();
+    const int room = contents.width() - margins.left() - margins.right();
+    if (field.fontMetrics().horizontalAdvance(widestValue()) + fieldRoomBesideValue > room)
+        field.setStyle(this);
+}
 
 int SmallControlStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
     QStyleHintReturn* returnData) const

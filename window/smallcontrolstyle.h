@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <QProxyStyle>
 
+class QLineEdit;
+
 namespace quorlin {
 
 /// The look of the window's small controls (its lists and its check box) at their fixed sizes.
@@ -29,6 +31,10 @@ public:
 
     /// The widest value a list or the faces field can hold.
     static QString widestValue();
+
+    /// Draws an editable list's field with this style too where the field's own style keeps
+    /// too much of its width free to show widestValue() whole (Windows 11's keeps 4 px each side).
+    void fitField(QLineEdit& field);
 
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
         QStyleHintReturn* returnData) const override;
