@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QTextOption>
 #include <QtMath>
 
 #include <algorithm>
@@ -58,13 +60,32 @@ namespace {
         int m_yield = 0;
     };
 
-    int widestLineWidth(const QFont& font)
+    bool standsOnOneRow(
+        const QString& line, const QFont& font, const QTextOption& option, int width)
     {
-        int widest = 0;
-        for (const char16_t* line : widestLines)
-            widest = std::max(
-                widest, qCeil(QFontMetricsF(font).horizontalAdvance(QString::fromUtf16(line))));
-        return widest;
+        QTextLayout layout(line, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine row = layout.createLine();
+        row.setLineWidth(width);
+        layout.endLayout();
+        return row.textLength() == line.size();
+    }
+
+    // The least width on which each of the widest lines stands on one row, as the box lays its
+    // text out: their advances, and what the layout keeps for a glyph that reaches past its own.
+    int widestLineWidth(const QFont& font, const QTextOption& option)
+    {
+        int width = 0;
+        for (const char16_t* text : widestLines) {
+            const QString line = QString::fromUtf16(text);
+            const int advance = qCeil(QFontMetricsF(font).horizontalAdvance(line));
+            int needed = advance;
+            while (needed < 2 * advance && !standsOnOneRow(line, font, option, needed))
+                ++needed;
+            width = std::max(width, needed);
+        }
+        return width;
     }
 } // namespace
 
@@ -78,7 +99,7 @@ ResultBox::ResultBox(QWidget* parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_widestLine = widestLineWidth(font());
+    m_widestLine = widestLineWidth(font(), document()->defaultTextOption());
     setVerticalScrollBar(new ReportScrollBar(this));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab leaves the box rather than typing a tab, so that the keyboard alone can move on.
@@ -89,7 +110,7 @@ void ResultBox::changeEvent(QEvent* event)
 {
     QPlainTextEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        m_widestLine = widestLineWidth(font());
+        m_widestLine = widestLineWidth(font(), document()->defaultTextOption());
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         keepRoomForWidestLine();
 }
