@@ -106,35 +106,39 @@ ResultBox::ResultBox(QWidget* parent)
     setTabChangesFocus(true);
 }
 
+bool ResultBox::event(QEvent* event)
+{
+    // Settled before the scroll area lays its viewport and bars out for the box's new size.
+    if (event->type() == QEvent::Resize)
+        keepRoomForWidestLine();
+    return QPlainTextEdit::event(event);
+}
+
 void ResultBox::changeEvent(QEvent* event)
 {
     QPlainTextEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         m_widestLine = widestLineWidth(font(), document()->defaultTextOption());
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-        keepRoomForWidestLine();
-}
-
-void ResultBox::resizeEvent(QResizeEvent* event)
-{
-    QPlainTextEdit::resizeEvent(event);
-    keepRoomForWidestLine();
+    // The scroll area has laid its children out for the new style or font already.
+    if ((event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        && keepRoomForWidestLine()) {
+        QEvent request(QEvent::LayoutRequest);
+        QPlainTextEdit::event(&request);
+    }
 }
 
 // Windows draws the window's font with whole-pixel advances, and its styles frame the box more
-// thickly: there the widest line needs up to 3 px more than the box leaves, and would wrap.
-void ResultBox::keepRoomForWidestLine()
+// thickly: there the widest line needs a few pixels more than the box leaves, and would wrap.
+bool ResultBox::keepRoomForWidestLine()
 {
     auto* bar = static_cast<ReportScrollBar*>(verticalScrollBar());
     const int needed = m_widestLine + 2 * qCeil(document()->documentMargin());
-    const int unyielded = viewport()->width() - bar->yield();
+    const int unyielded = contentsRect().width() - bar->fullWidth();
     const int yield = std::clamp(needed - unyielded, 0, bar->fullWidth() / 2);
     if (yield == bar->yield())
-        return;
+        return false;
     bar->setYield(yield);
-    // The scroll area lays its viewport and bars out again on this request alone.
-    QEvent request(QEvent::LayoutRequest);
-    QPlainTextEdit::event(&request);
+    return true;
 }
 
 qsizetype ResultBox::room() const

@@ -27,8 +27,8 @@ public:
     explicit ResultBox(QWidget* parent = nullptr);
 
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -37,8 +37,8 @@ private:
     /// The code units that input may still add, the selection it would replace counted as free.
     qsizetype room() const;
     /// Narrows the scroll bar by the pixels, if any, that the widest report line lacks in the
-    /// style and font of the moment, at most to half its width.
-    void keepRoomForWidestLine();
+    /// style, font and size of the moment, at most to half its width; true when it changed.
+    bool keepRoomForWidestLine();
 
     /// The width of the widest report line in the box's font, measured when the font changes.
     int m_widestLine = 0;
