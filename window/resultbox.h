@@ -5,13 +5,13 @@
 
 #include <QPlainTextEdit>
 
-class QScrollBar;
-
 namespace quorlin {
 
 /// The result box: what the user types, pastes or drops is cut to the room left below maxLength,
 /// since breaking a long line at word boundaries costs far more than its length. Texts that the
-/// program sets are shown whole, their lines broken as before.
+/// program sets are shown whole, their lines broken as before. The widest report line of a die of
+/// up to 100 faces always stands on one row: where a style and font leave it too little room, the
+/// scroll bar gives up the pixels it lacks.
 class ResultBox final : public QPlainTextEdit
 {
     Q_OBJECT
@@ -40,7 +40,8 @@ private:
     /// style, font and size of the moment, at most to half its width; true when it changed.
     bool keepRoomForWidestLine();
 
-    /// The width of the widest report line in the box's font, measured when the font changes.
+    /// The least width on which the widest report line stands on one row in the box's font,
+    /// measured when the font changes.
     int m_widestLine = 0;
 };
 
