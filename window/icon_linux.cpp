@@ -44,8 +44,14 @@ void giveWholeIcon(QWidget& window)
         return;
     }
     const auto id = static_cast<xcb_window_t>(window.winId());
+    // A request longer than the server takes would close the connection: a server without
+    // big requests takes no more than 64 Ki four-byte units, less than the 256 px picture.
+    const std::uint32_t longestRequest = xcb_get_maximum_request_length(connection);
+    constexpr std::uint32_t requestHeader = 6;
     auto mode = XCB_PROP_MODE_REPLACE;
     for (int side : quorlinIconSides) {
+        if (std::uint32_t(side * side) + requestHeader > longestRequest)
+            continue;
         const QImage picture = quorlinPicture(side);
         if (picture.size() != QSize(side, side) || picture.format() != QImage::Format_ARGB32)
             continue;
