@@ -15,14 +15,11 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <array>
 
 namespace quorlin {
 
 namespace {
 #include "data/quorlin.xpm"
-
-    constexpr const auto& pictureSizes = quorlinIconSides;
 
     // Every size of the icon, each decoded only when it is asked for and not kept: the desktop
     // takes them once, and the decoded pictures would otherwise stay in memory for the whole run.
@@ -34,9 +31,9 @@ namespace {
         QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
         {
             const int wanted = std::max(size.width(), size.height());
-            const auto fit = std::find_if(pictureSizes.begin(), pictureSizes.end(),
+            const auto fit = std::find_if(quorlinIconSides.begin(), quorlinIconSides.end(),
                 [wanted](int side) { return side >= wanted; });
-            const int side = fit == pictureSizes.end() ? pictureSizes.back() : *fit;
+            const int side = fit == quorlinIconSides.end() ? quorlinIconSides.back() : *fit;
             QPixmap picture = QPixmap::fromImage(quorlinPicture(side), Qt::NoFormatConversion);
             return side == wanted && size.width() == size.height()
                 ? picture
@@ -54,7 +51,7 @@ namespace {
             QList<QSize> sizes;
             // Largest first: the desktop's copy of the icon is built in this order, and the
             // largest picture is then copied while that copy is still empty.
-            for (auto side = pictureSizes.rbegin(); side != pictureSizes.rend(); ++side)
+            for (auto side = quorlinIconSides.rbegin(); side != quorlinIconSides.rend(); ++side)
                 sizes.append(QSize(*side, *side));
             return sizes;
         }

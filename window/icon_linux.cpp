@@ -53,7 +53,7 @@ void giveWholeIcon(QWidget& window)
         if (std::uint32_t(side * side) + requestHeader > longestRequest)
             continue;
         const QImage picture = quorlinPicture(side);
-        if (picture.size() != QSize(side, side) || picture.format() != QImage::Format_ARGB32)
+        if (picture.size() != QSize(side, side))
             continue;
         // Each picture is its width and height, then its pixels as 32-bit ARGB, row after row:
         // the layout of an ARGB32 image, whose rows are never padded.

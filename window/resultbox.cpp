@@ -76,10 +76,11 @@ namespace {
     // text out: their advances, and what the layout keeps for a glyph that reaches past its own.
     int widestLineWidth(const QFont& font, const QTextOption& option)
     {
+        const QFontMetricsF metrics(font);
         int width = 0;
         for (const char16_t* text : widestLines) {
             const QString line = QString::fromUtf16(text);
-            const int advance = qCeil(QFontMetricsF(font).horizontalAdvance(line));
+            const int advance = qCeil(metrics.horizontalAdvance(line));
             int needed = advance;
             while (needed < 2 * advance && !standsOnOneRow(line, font, option, needed))
                 ++needed;
