@@ -17,4 +17,10 @@ namespace quorlin {
 /// accessibility.
 void readAsList(QComboBox& combo);
 
+/// Has the desktop's accessibility bridge tell of a new value of combo only as a change of its
+/// selection, where the bridge would also tell it as a change of name: the name is the label's
+/// caption, which never changes, and a screen reader told of it says the label again. Elsewhere
+/// the toolkit's own telling stays. readAsList calls it.
+void tellChoiceAsSelection(QComboBox& combo);
+
 } // namespace quorlin

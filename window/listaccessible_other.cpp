@@ -1,0 +1,10 @@
+// SPDX-FileCopyrightText: The Quorlin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/listaccessible.h"
+
+namespace quorlin {
+
+void tellChoiceAsSelection(QComboBox&) { }
+
+} // namespace quorlin
