@@ -171,7 +171,7 @@ void readAsList(QComboBox& combo)
         return true;
     }();
     combo.setProperty(listProperty, installed);
-    tellChoiceAsSelection(combo);
+    tellListChanges(combo);
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // This bridge tells of a list's new value only by a change of name and of selection, which
     // screen readers of its day cannot follow in a list without a selection interface: the new

@@ -17,10 +17,11 @@ namespace quorlin {
 /// accessibility.
 void readAsList(QComboBox& combo);
 
-/// Has the desktop's accessibility bridge tell of a new value of combo only as a change of its
-/// selection, where the bridge would also tell it as a change of name: the name is the label's
-/// caption, which never changes, and a screen reader told of it says the label again. Elsewhere
+/// Has the desktop's accessibility bridge tell of combo's changes so that a screen reader says
+/// each once: a new value only as a change of its selection, where the bridge would also tell of
+/// a change of name (the label's caption, which never changes); and not the field's text that Tab
+/// selects before the focus is told, since the reader reads that text with the focus. Elsewhere
 /// the toolkit's own telling stays. readAsList calls it.
-void tellChoiceAsSelection(QComboBox& combo);
+void tellListChanges(QComboBox& combo);
 
 } // namespace quorlin

@@ -5,14 +5,13 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QPointer>
 
 namespace quorlin {
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-
 namespace {
 
-    constexpr const char* choiceProperty = "quorlinChoiceAsSelection";
+    constexpr const char* toldProperty = "quorlinListTold";
 
     QAccessible::UpdateHandler& outerHandler()
     {
@@ -20,19 +19,39 @@ namespace {
         return handler;
     }
 
+    QPointer<QObject>& focusTold()
+    {
+        static QPointer<QObject> object;
+        return object;
+    }
+
+    bool isList(const QObject* object)
+    {
+        return object != nullptr && object->property(toldProperty).toBool();
+    }
+
     void passOn(QAccessibleEvent* event);
 
-    // The AT-SPI bridge tells a combo box's new value as a change of name and a change of
-    // selection; a list here offers its chosen item, so the change of selection says it all.
-    void tellChoices(QAccessibleEvent* event)
+    void tellLists(QAccessibleEvent* event)
     {
         QObject* source = event->object();
-        if (event->type() == QAccessible::ValueChanged && source != nullptr
-            && source->property(choiceProperty).toBool()) {
+        if (event->type() == QAccessible::Focus)
+            focusTold() = source;
+        // Tab selects the whole of a field's text as the field takes the focus, before the focus
+        // is told: a screen reader would say the text, then the list and its text again.
+        if (event->type() == QAccessible::TextSelectionChanged && source != nullptr
+            && isList(source->parent()) && focusTold() != source->parent())
+            return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        // The bridge tells a combo box's new value as a change of name and a change of
+        // selection; a list here offers its chosen item, so the change of selection says it all.
+        // Qt 6.4's bridge offers no list's selection, and keeps the change of name.
+        if (event->type() == QAccessible::ValueChanged && isList(source)) {
             QAccessibleEvent selection(source, QAccessible::SelectionWithin);
             passOn(&selection);
             return;
         }
+#endif
         passOn(event);
     }
 
@@ -41,25 +60,18 @@ namespace {
     {
         QAccessible::installUpdateHandler(outerHandler());
         QAccessible::updateAccessibility(event);
-        outerHandler() = QAccessible::installUpdateHandler(tellChoices);
+        outerHandler() = QAccessible::installUpdateHandler(tellLists);
     }
 
 } // namespace
 
-void tellChoiceAsSelection(QComboBox& combo)
+void tellListChanges(QComboBox& combo)
 {
     static const bool installed = [] {
-        outerHandler() = QAccessible::installUpdateHandler(tellChoices);
+        outerHandler() = QAccessible::installUpdateHandler(tellLists);
         return true;
     }();
-    combo.setProperty(choiceProperty, installed);
+    combo.setProperty(toldProperty, installed);
 }
-
-#else
-
-// Before Qt 6.8 the bridge offers no list's selection: the change of name stays.
-void tellChoiceAsSelection(QComboBox&) { }
-
-#endif
 
 } // namespace quorlin

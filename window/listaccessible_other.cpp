@@ -5,6 +5,6 @@
 
 namespace quorlin {
 
-void tellChoiceAsSelection(QComboBox&) { }
+void tellListChanges(QComboBox&) { }
 
 } // namespace quorlin
