@@ -18,8 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-    constexpr const char* listProperty = "quorlinList";
-
     // Qt's own combo box interface names a combo box by the text it shows, so that a screen
     // reader says the value twice, or the label twice while it shows nothing, and under Qt 6.4
     // offers the value nowhere a screen reader looks.

@@ -7,6 +7,9 @@ class QComboBox;
 
 namespace quorlin {
 
+/// The property, true on each combo box that readAsList has made a list.
+inline constexpr const char* listProperty = "quorlinList";
+
 /// Makes screen readers read combo, one of the window's lists, as its label's caption (its name,
 /// from the label that names it), its kind and the text it shows (its value, also offered as
 /// its text and, where the toolkit can say so, as the value text that screen readers ask of a

@@ -11,8 +11,6 @@ namespace quorlin {
 
 namespace {
 
-    constexpr const char* toldProperty = "quorlinListTold";
-
     QAccessible::UpdateHandler& outerHandler()
     {
         static QAccessible::UpdateHandler handler = nullptr;
@@ -27,7 +25,7 @@ namespace {
 
     bool isList(const QObject* object)
     {
-        return object != nullptr && object->property(toldProperty).toBool();
+        return object != nullptr && object->property(listProperty).toBool();
     }
 
     void passOn(QAccessibleEvent* event);
@@ -65,13 +63,13 @@ namespace {
 
 } // namespace
 
-void tellListChanges(QComboBox& combo)
+void tellListChanges(QComboBox&)
 {
     static const bool installed = [] {
         outerHandler() = QAccessible::installUpdateHandler(tellLists);
         return true;
     }();
-    combo.setProperty(toldProperty, installed);
+    Q_UNUSED(installed);
 }
 
 } // namespace quorlin
